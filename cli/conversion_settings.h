@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+// The settings of one run, read from the command line.
+struct ConversionSettings {
+    std::string inputFile;
+    std::string outputFile;
+    std::string ontologyUri;
+    std::string repositoryPath;
+    bool whereRuleExpressions = false;        // switch 5
+    bool listCardinalityExpressions = false;  // switch 6
+    bool adoptLdwgDecisions = true;           // switch 7
+    std::string importBaseUri;
+    bool generateExpressOntology = false;     // switch 9
+    std::string ontologyVersionUri;
+};

@@ -1,0 +1,74 @@
+#pragma once
+// The graphs of one project: a root graph and the graphs it imports, with their repositories,
+// namespace prefixes and cached property and class descriptions. Owns every graph it holds.
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rdf/connector.h"
+#include "rdf/graph.h"
+#include "rdf/node.h"
+
+namespace RdfCpp {
+
+class OntologyProperty;
+class OntologyClass;
+class ClassRestrictions;
+
+class GraphManager {
+public:
+    GraphManager();
+    GraphManager(const GraphManager&) = delete;
+    GraphManager& operator=(const GraphManager&) = delete;
+    virtual ~GraphManager();
+
+    virtual Graph* importGraph(const std::string& uri, Graph* importingGraph, Connector* connector,
+                               std::vector<Connector*> moreConnectors);
+    virtual Graph* _createGraph(const std::string& uri, Connector* connector);
+    virtual Graph* createRootGraph(const std::string& uri, Connector* connector);
+    virtual Graph* loadRootGraph(const std::string& uri, Connector* connector, std::vector<Connector*> moreConnectors);
+    virtual bool save(Connector* connector);
+    virtual Graph* getRootGraph();
+    virtual Graph* findGraph(const std::string& uri, Connector* connector);
+    virtual Graph* _add_model(const std::string& uri, Connector* connector, Graph* graph);
+    virtual bool removeGraph(Graph* graph);
+    virtual bool clearIndividualCaches();
+    virtual bool clearImportCaches();
+    virtual bool clearDescriptionCaches();
+    virtual bool _readConfig(const std::string& configFile);
+
+    bool addConnector(Connector* connector);
+    void clear();
+    bool setPrefix(const std::string& namespaceUri, const std::string& prefix);
+    bool getImportedGraphs(Graph* graph, std::vector<Graph*>& out);
+
+    // Cached descriptions built from every graph held at the first request; owned by the manager.
+    OntologyProperty* getOntologyProperty(const Redland::Node& property);
+    OntologyClass* getOntologyClass(const Redland::Node& cls);
+    // Restriction chains stated with rdfs:subClassOf on cls or an ancestor, of exactly `steps` steps whose
+    // kinds are all in `kinds`; they belong to the manager's class descriptions.
+    std::vector<ClassRestrictions*> getClassRestrictions(const Redland::Node& cls, int steps,
+                                                         const std::set<Redland::Node>& kinds);
+
+    const std::map<std::string, Graph*>& getGraphs() const { return graphs; }
+    const std::map<std::string, std::string>& getPrefixTable() const { return prefixes; }
+    const std::string& getRootDataModelPath() const { return rootDataModelPath; }
+
+private:
+    // Takes ownership of a graph a connector handed out; the pointer stays valid until clear().
+    Graph* keep(std::unique_ptr<Graph> graph);
+
+    std::vector<Connector*> connectors;  // not owned
+    std::map<std::string, Graph*> graphs;
+    std::map<std::string, std::set<std::string>> importers;
+    std::map<Graph*, std::vector<Graph*>> importersCache, importsCache;
+    std::map<std::string, std::string> prefixes;
+    std::map<Redland::Node, std::unique_ptr<OntologyProperty>> propertyCache;
+    std::map<Redland::Node, std::unique_ptr<OntologyClass>> classCache;
+    std::string rootDataModelPath;
+    std::vector<std::unique_ptr<Graph>> owned;  // every graph created or loaded since the last clear()
+};
+
+}  // namespace RdfCpp

@@ -1,0 +1,50 @@
+#pragma once
+// A graph held in one in-memory librdf model (indexed "hashes" storage).
+#include <librdf.h>
+
+#include "rdf/graph.h"
+
+namespace Redland {
+
+class Model : public RdfCpp::Graph {
+public:
+    Model();  // creates the storage and the model; isValid() is false when librdf refuses
+    ~Model() override;
+
+    bool isValid() const override { return model_ != nullptr; }
+    bool addStatement(const Statement& statement) override;
+    bool addStatements(const std::vector<Statement>& statements) override;
+    bool removeStatement(const Statement& statement) override;
+    bool removeStatements(const std::vector<Statement>& statements) override;
+    using RdfCpp::Graph::get_targets;
+    bool get_sources(const Node& arc, const Node& target, std::vector<Node>& out) override;
+    bool get_arcs(const Node& source, const Node& target, std::vector<Node>& out) override;
+    bool get_targets(const Node& source, const Node& arc, std::vector<Node>& out) override;
+    bool get_targets(const Node& source, const Node& arc, std::set<Node>& out) override;
+    bool get_arcs_in(const Node& node, std::set<Node>& out) override;
+    bool get_arcs_out(const Node& node, std::set<Node>& out) override;
+    bool isInTransaction() const override { return inTransaction_; }
+    bool transactionStart() override;
+    bool transactionCommit() override;
+    bool serializeToString(std::string& out, const std::map<std::string, std::string>& prefixes,
+                           const std::string& serializerName) override;
+    bool loadFromFile(const std::string& path) override;
+    bool loadFromString(const std::string& content) override;
+    bool close() override;
+
+    virtual bool serializeToFile(const std::map<std::string, std::string>& prefixes, const std::string& fileName,
+                                 const std::string& serializerName);
+    // Replaces the serialization comment, then writes the file; the serializer (if given) stays the caller's.
+    virtual bool serialize(const std::string& fileName, const std::string& serializerName,
+                           librdf_serializer* serializer);
+    virtual bool query(RdfCpp::SparqlQuery& query, bool clearResults);
+
+    librdf_model* get() const { return model_; }  // shared, not transferred
+
+private:
+    librdf_storage* storage_ = nullptr;
+    librdf_model* model_ = nullptr;
+    bool inTransaction_ = false;
+};
+
+}  // namespace Redland
