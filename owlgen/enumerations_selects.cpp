@@ -1,0 +1,127 @@
+#include "owlgen/enumerations_selects.h"
+
+#include <iostream>
+#include <set>
+#include <string>
+
+#include "owlgen/node_lookup.h"
+#include "rdf/vocabulary.h"
+
+using Redland::Node;
+namespace V = Vocabulary;
+
+void addExpressAnchors(ExpressSchema& schema, RdfCpp::Graph& vocabularyGraph) {
+    const std::string ns = vocabularyGraph.getUri() + "#";
+    Node enumeration(ns + "ENUMERATION");
+    vocabularyGraph.addTriple(enumeration, V::rdf_type, V::owl_Class);
+    schema.classNodes["ENUMERATION"] = enumeration;
+
+    Node select(ns + "SELECT");
+    vocabularyGraph.addTriple(select, V::rdf_type, V::owl_Class);
+    schema.classNodes["SELECT"] = select;
+
+    ++schema.propertyNameCount["hasSet"];
+    Node hasSet(ns + "hasSet");
+    schema.propertyNodes["hasSet"] = hasSet;
+    vocabularyGraph.addTriple(hasSet, V::rdf_type, V::owl_ObjectProperty);
+    vocabularyGraph.addTriple(hasSet, V::rdfs_label, Node::literal("hasSet"));
+}
+
+namespace {
+
+// An item shared by several enumerations needs the enumeration in its name to stay apart.
+std::string individualName(const ExpressSchema& schema, const std::string& item, const std::string& enumeration) {
+    auto it = schema.enumerationItemCount.find(item);
+    bool unique = it != schema.enumerationItemCount.end() && it->second == 1;
+    return unique ? item : item + "_of_" + enumeration;
+}
+
+}  // namespace
+
+void generateEnumerations(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, bool adoptLdwgDecisions) {
+    const std::string ns = schemaGraph.getUri() + "#";
+    const Node anchor = findNode(schema.classNodes, "ENUMERATION");
+    std::set<std::string> declaredIndividuals;
+
+    for (const auto& [name, enumeration] : schema.enumerations) {
+        Node cls(ns + name);
+        schemaGraph.addTriple(cls, V::rdf_type, V::owl_Class);
+        schemaGraph.addTriple(cls, V::rdfs_subClassOf, anchor);
+        schema.classNodes[name] = cls;
+        if (enumeration->items.empty()) continue;
+
+        // The closed set of individuals exists only without the LDWG decisions.
+        Node oneOfClass, cell;
+        if (!adoptLdwgDecisions) {
+            oneOfClass = Node::blank();
+            schemaGraph.addTriple(cls, V::owl_equivalentClass, oneOfClass);
+            schemaGraph.addTriple(oneOfClass, V::rdf_type, V::owl_Class);
+        }
+        for (const std::string& item : enumeration->items) {
+            std::string individualNameText = adoptLdwgDecisions ? item : individualName(schema, item, name);
+            Node individual(ns + individualNameText);
+            if (declaredIndividuals.insert(individualNameText).second)
+                schemaGraph.addTriple(individual, V::rdf_type, V::owl_NamedIndividual);
+            schemaGraph.addTriple(individual, V::rdf_type, cls);
+            schemaGraph.addTriple(individual, V::rdfs_label, Node::literal(item));
+            if (adoptLdwgDecisions) continue;
+
+            Node next = Node::blank();
+            if (cell.isValid())
+                schemaGraph.addTriple(cell, V::rdf_rest, next);
+            else
+                schemaGraph.addTriple(oneOfClass, V::owl_oneOf, next);
+            cell = next;
+            schemaGraph.addTriple(cell, V::rdf_first, individual);
+        }
+        if (!adoptLdwgDecisions) schemaGraph.addTriple(cell, V::rdf_rest, V::rdf_nil);
+    }
+}
+
+namespace {
+
+// The member's class, or the null node after reporting and counting the miss.
+Node memberClass(const ExpressSchema& schema, const std::string& member, const std::string& select,
+                 int& errorCount) {
+    if (hasNode(schema.classNodes, member)) return schema.classNodes.at(member);
+    std::cout << " * Error: NOT found class: " << member << " for SELECT: " << select << std::endl;
+    ++errorCount;
+    return Node();
+}
+
+}  // namespace
+
+void generateSelectClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, bool adoptLdwgDecisions,
+                           int& errorCount) {
+    const std::string ns = schemaGraph.getUri() + "#";
+    const Node anchor = findNode(schema.classNodes, "SELECT");
+    // Every select class exists before any member is resolved, so selects may list one another.
+    for (const auto& entry : schema.selects) {
+        Node cls(ns + entry.first);
+        schemaGraph.addTriple(cls, V::rdf_type, V::owl_Class);
+        schemaGraph.addTriple(cls, V::rdfs_subClassOf, anchor);
+        schema.classNodes[entry.first] = cls;
+    }
+
+    for (const auto& [name, select] : schema.selects) {
+        const Node cls = schema.classNodes.at(name);
+        if (adoptLdwgDecisions) {
+            for (const std::string& member : select->items) {
+                Node memberCls = memberClass(schema, member, name, errorCount);
+                if (memberCls.isValid()) schemaGraph.addTriple(memberCls, V::rdfs_subClassOf, cls);
+            }
+            continue;
+        }
+        Node unionClass = Node::blank();
+        Node head = Node::blank();
+        schemaGraph.addTriple(cls, V::owl_equivalentClass, unionClass);
+        schemaGraph.addTriple(unionClass, V::owl_unionOf, head);
+        schemaGraph.addTriple(unionClass, V::rdf_type, V::owl_Class);
+        RdfCpp::RdfList members;
+        for (const std::string& member : select->items) {
+            Node memberCls = memberClass(schema, member, name, errorCount);
+            if (memberCls.isValid()) members.items.push_back(memberCls);
+        }
+        members.addList(head, &schemaGraph);
+    }
+}
