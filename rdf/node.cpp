@@ -1,0 +1,134 @@
+#include "rdf/node.h"
+
+#include <cstring>
+#include <utility>
+
+#include "rdf/world.h"
+
+namespace Redland {
+namespace {
+
+const unsigned char* bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.c_str()); }
+
+// librdf's N-Triples writing of the term, blank nodes in angle brackets.
+std::string printedForm(librdf_node* node) {
+    if (!node) return std::string();
+    size_t length = 0;
+    unsigned char* written = raptor_term_to_counted_string(node, &length);
+    if (!written) return std::string();
+    std::string text(reinterpret_cast<const char*>(written), length);
+    raptor_free_memory(written);
+    if (node->type == RAPTOR_TERM_TYPE_BLANK) text = "<" + text + ">";
+    return text;
+}
+
+}  // namespace
+
+Node::Node(librdf_node* adopted) : node_(adopted), text_(printedForm(adopted)) {}
+
+Node::Node(const Node& other)
+    : node_(other.node_ ? librdf_new_node_from_node(other.node_) : nullptr), text_(node_ ? other.text_ : std::string()) {}
+
+Node::Node(Node&& other) noexcept : node_(std::exchange(other.node_, nullptr)), text_(std::move(other.text_)) {
+    other.text_.clear();
+}
+
+Node::Node(const std::string& iri)
+    : Node(iri.empty() ? nullptr : librdf_new_node_from_uri_string(getWorld(), bytes(iri))) {}
+
+Node::Node(const char* iri) : Node(iri ? std::string(iri) : std::string()) {}
+
+Node Node::adopt(librdf_node* n) { return Node(n); }
+
+Node Node::share(librdf_node* n) { return Node(n ? librdf_new_node_from_node(n) : nullptr); }
+
+Node Node::literal(const std::string& text) {
+    return Node(librdf_new_node_from_literal(getWorld(), bytes(text), nullptr, 0));
+}
+
+Node Node::typedLiteral(const std::string& text, const std::string& datatypeIri) {
+    URI datatype(datatypeIri);
+    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text), nullptr, datatype.get()));
+}
+
+Node Node::languageLiteral(const std::string& text, const std::string& language) {
+    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text), language.empty() ? nullptr : language.c_str(),
+                                                   nullptr));
+}
+
+Node Node::blank() { return Node(librdf_new_node_from_blank_identifier(getWorld(), nullptr)); }
+
+Node Node::blank(const std::string& id) {
+    return Node(librdf_new_node_from_blank_identifier(getWorld(), id.empty() ? nullptr : bytes(id)));
+}
+
+Node& Node::operator=(Node other) noexcept {
+    std::swap(node_, other.node_);
+    std::swap(text_, other.text_);
+    return *this;
+}
+
+Node::~Node() {
+    if (node_) librdf_free_node(node_);
+}
+
+bool Node::isResource() const { return node_ && librdf_node_is_resource(node_); }
+
+bool Node::isBlank() const { return node_ && librdf_node_is_blank(node_); }
+
+bool Node::isLiteral() const { return node_ && librdf_node_is_literal(node_); }
+
+URI Node::getUri() const {
+    if (!isResource()) return URI();
+    librdf_uri* uri = librdf_node_get_uri(node_);
+    return URI::adopt(uri ? raptor_uri_copy(uri) : nullptr);
+}
+
+std::string Node::getUriString() const {
+    if (!isResource()) return std::string();
+    size_t length = 0;
+    const unsigned char* text = raptor_uri_as_counted_string(librdf_node_get_uri(node_), &length);
+    return text ? std::string(reinterpret_cast<const char*>(text), length) : std::string();
+}
+
+std::string Node::getNamespace() const {
+    if (!isResource()) return std::string();
+    const std::string s = getUriString();
+    size_t hash = s.find('#');
+    if (hash != std::string::npos) return s.substr(0, hash + 1);
+    size_t slash = s.rfind('/');
+    if (slash != std::string::npos) return s.substr(0, slash + 1);
+    return std::string();
+}
+
+std::string Node::getLocalName() const {
+    if (!isResource()) return std::string();
+    const std::string s = getUriString();
+    size_t hash = s.find('#');
+    if (hash != std::string::npos) return s.substr(hash + 1);
+    size_t slash = s.rfind('/');
+    if (slash != std::string::npos) return s.substr(slash + 1);
+    return s;
+}
+
+std::string Node::getLiteralValue() const {
+    if (!isLiteral()) return std::string();
+    size_t length = 0;
+    unsigned char* value = librdf_node_get_literal_value_as_counted_string(node_, &length);
+    return value ? std::string(reinterpret_cast<const char*>(value), length) : std::string();
+}
+
+URI Node::getLiteralDatatype() const {
+    if (!isLiteral()) return URI();
+    librdf_uri* datatype = librdf_node_get_literal_value_datatype_uri(node_);
+    return URI::adopt(datatype ? raptor_uri_copy(datatype) : nullptr);
+}
+
+std::string Node::getBlankIdentifier() const {
+    if (!isBlank()) return std::string();
+    size_t length = 0;
+    unsigned char* id = librdf_node_get_counted_blank_identifier(node_, &length);
+    return id ? std::string(reinterpret_cast<const char*>(id), length) : std::string();
+}
+
+}  // namespace Redland
