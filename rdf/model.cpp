@@ -1,27 +1,363 @@
 #include "rdf/model.h"
 
-namespace Redland {
+#include <boost/filesystem.hpp>
+#include <ctime>
+#include <iostream>
+#include <memory>
 
-Model::Model() {}
-Model::~Model() {}
-bool Model::addStatement(const Statement&) { return false; }
-bool Model::addStatements(const std::vector<Statement>&) { return false; }
-bool Model::removeStatement(const Statement&) { return false; }
-bool Model::removeStatements(const std::vector<Statement>&) { return false; }
-bool Model::get_sources(const Node&, const Node&, std::vector<Node>&) { return false; }
-bool Model::get_arcs(const Node&, const Node&, std::vector<Node>&) { return false; }
-bool Model::get_targets(const Node&, const Node&, std::vector<Node>&) { return false; }
-bool Model::get_targets(const Node&, const Node&, std::set<Node>&) { return false; }
-bool Model::get_arcs_in(const Node&, std::set<Node>&) { return false; }
-bool Model::get_arcs_out(const Node&, std::set<Node>&) { return false; }
-bool Model::transactionStart() { return false; }
-bool Model::transactionCommit() { return false; }
-bool Model::serializeToString(std::string&, const std::map<std::string, std::string>&, const std::string&) { return false; }
-bool Model::loadFromFile(const std::string&) { return false; }
-bool Model::loadFromString(const std::string&) { return false; }
-bool Model::close() { return false; }
-bool Model::serializeToFile(const std::map<std::string, std::string>&, const std::string&, const std::string&) { return false; }
-bool Model::serialize(const std::string&, const std::string&, librdf_serializer*) { return false; }
-bool Model::query(RdfCpp::SparqlQuery&, bool) { return false; }
+#include "rdf/blank_ids.h"
+#include "rdf/vocabulary.h"
+#include "rdf/world.h"
+
+namespace Redland {
+namespace {
+
+const char* const SERIALIZATION_MARKER = "Serialized using C++ RDF";
+const char* const ITERATOR_ERROR = "failed to return iterator for searching in Imported Ontologies";
+const char* const PARSE_ERROR = "failed parsing the RDF model";
+
+struct ParserDeleter {
+    void operator()(librdf_parser* p) const { librdf_free_parser(p); }
+};
+struct SerializerDeleter {
+    void operator()(librdf_serializer* s) const { librdf_free_serializer(s); }
+};
+struct UriDeleter {
+    void operator()(librdf_uri* u) const { librdf_free_uri(u); }
+};
+struct IteratorDeleter {
+    void operator()(librdf_iterator* i) const { librdf_free_iterator(i); }
+};
+struct QueryDeleter {
+    void operator()(librdf_query* q) const { librdf_free_query(q); }
+};
+struct ResultsDeleter {
+    void operator()(librdf_query_results* r) const { librdf_free_query_results(r); }
+};
+using ParserPtr = std::unique_ptr<librdf_parser, ParserDeleter>;
+using SerializerPtr = std::unique_ptr<librdf_serializer, SerializerDeleter>;
+using UriPtr = std::unique_ptr<librdf_uri, UriDeleter>;
+using IteratorPtr = std::unique_ptr<librdf_iterator, IteratorDeleter>;
+
+// Brackets one parse so that the document's blank node ids are renamed consistently within it.
+class LoadScope {
+public:
+    LoadScope() { beginLoad(); }
+    ~LoadScope() { endLoad(); }
+    LoadScope(const LoadScope&) = delete;
+    LoadScope& operator=(const LoadScope&) = delete;
+};
+
+// The parsers tried in turn on a document of unknown syntax.
+ParserPtr newParser(int attempt) {
+    switch (attempt) {
+        case 0: return ParserPtr(librdf_new_parser(getWorld(), nullptr, "application/rdf+xml", nullptr));
+        case 1: return ParserPtr(librdf_new_parser(getWorld(), "turtle", nullptr, nullptr));
+        default: return ParserPtr(librdf_new_parser(getWorld(), "ntriples", nullptr, nullptr));
+    }
+}
+const int PARSER_ATTEMPTS = 3;
+
+// Collects every node of a librdf iterator (which the caller hands over); throws when librdf made none.
+bool collect(librdf_iterator* iterator, std::set<Node>& out) {
+    IteratorPtr owned(iterator);
+    if (!owned) throw ITERATOR_ERROR;
+    for (; !librdf_iterator_end(iterator); librdf_iterator_next(iterator))
+        out.insert(Node::share(static_cast<librdf_node*>(librdf_iterator_get_object(iterator))));
+    return !out.empty();
+}
+
+bool toVector(const std::set<Node>& found, std::vector<Node>& out) {
+    out.assign(found.begin(), found.end());
+    return !out.empty();
+}
+
+bool setNamespaces(librdf_serializer* serializer, const std::map<std::string, std::string>& prefixes) {
+    for (const auto& [ns, prefix] : prefixes) {
+        UriPtr uri(ns.empty() ? nullptr : librdf_new_uri(getWorld(), reinterpret_cast<const unsigned char*>(ns.c_str())));
+        librdf_serializer_set_namespace(serializer, uri.get(), prefix.empty() ? nullptr : prefix.c_str());
+    }
+    return true;
+}
+
+std::string localTimeText() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char buffer[64] = {0};
+    if (!localtime_r(&now, &local) || !asctime_r(&local, buffer)) return "\n";
+    return buffer;
+}
+
+}  // namespace
+
+Model::Model() {
+    librdf_world* world = getWorld();
+    // "hashes" in memory is indexed; the plain "memory" store scans a list and turns quadratic on large ontologies.
+    storage_ = librdf_new_storage(world, "hashes", "sartell", "hash-type='memory'");
+    if (storage_) model_ = librdf_new_model(world, storage_, nullptr);
+}
+
+Model::~Model() {
+    if (model_) librdf_free_model(model_);
+    if (storage_) librdf_free_storage(storage_);
+}
+
+int Model::countStatements() {
+    if (!model_) return 0;
+    int size = librdf_model_size(model_);
+    return size >= 0 ? size : RdfCpp::Graph::countStatements();
+}
+
+bool Model::addStatement(const Statement& statement) {
+    if (!model_) return false;
+    const bool started = transactionStart();
+    librdf_statement* st = statement.get();
+    bool added = st && librdf_statement_is_complete(st) && librdf_model_add_statement(model_, st) == 0;
+    if (added) modified = true;
+    if (started) transactionCommit();
+    return added;
+}
+
+bool Model::addStatements(const std::vector<Statement>& statements) {
+    for (const Statement& statement : statements) {
+        if (!addStatement(statement)) return false;
+    }
+    return true;
+}
+
+bool Model::removeStatement(const Statement& statement) {
+    if (!model_) return false;
+    const bool started = transactionStart();
+    librdf_statement* st = statement.get();
+    bool removed = st && librdf_statement_is_complete(st) && librdf_model_remove_statement(model_, st) == 0;
+    if (removed) modified = true;
+    if (started) transactionCommit();
+    return removed;
+}
+
+bool Model::removeStatements(const std::vector<Statement>& statements) {
+    for (const Statement& statement : statements) {
+        if (!removeStatement(statement)) return false;
+    }
+    return true;
+}
+
+bool Model::get_sources(const Node& arc, const Node& target, std::vector<Node>& out) {
+    out.clear();
+    if (!model_ || !arc.isValid() || !target.isValid()) return false;
+    std::set<Node> found;
+    try {
+        collect(librdf_model_get_sources(model_, arc.get(), target.get()), found);
+    } catch (const char* error) {
+        std::cout << "Model::get_sources - " << error << std::endl;
+        return false;
+    }
+    return toVector(found, out);
+}
+
+bool Model::get_arcs(const Node& source, const Node& target, std::vector<Node>& out) {
+    out.clear();
+    if (!model_ || !source.isValid() || !target.isValid()) return false;
+    std::set<Node> found;
+    try {
+        collect(librdf_model_get_arcs(model_, source.get(), target.get()), found);
+    } catch (const char* error) {
+        std::cout << "Model::get_arcs - " << error << std::endl;
+        return false;
+    }
+    return toVector(found, out);
+}
+
+bool Model::get_targets(const Node& source, const Node& arc, std::vector<Node>& out) {
+    out.clear();
+    std::set<Node> found;
+    get_targets(source, arc, found);
+    return toVector(found, out);
+}
+
+bool Model::get_targets(const Node& source, const Node& arc, std::set<Node>& out) {
+    out.clear();
+    if (!model_ || !source.isValid() || !arc.isValid()) return false;
+    try {
+        return collect(librdf_model_get_targets(model_, source.get(), arc.get()), out);
+    } catch (const char* error) {
+        std::cout << "Model::get_targets - " << error << std::endl;
+        out.clear();
+        return false;
+    }
+}
+
+bool Model::get_arcs_in(const Node& node, std::set<Node>& out) {
+    out.clear();
+    if (!model_ || !node.isValid()) return false;
+    try {
+        return collect(librdf_model_get_arcs_in(model_, node.get()), out);
+    } catch (const char* error) {
+        std::cout << "Model::get_arcs_in - " << error << std::endl;
+        out.clear();
+        return false;
+    }
+}
+
+bool Model::get_arcs_out(const Node& node, std::set<Node>& out) {
+    out.clear();
+    if (!model_ || !node.isValid()) return false;
+    try {
+        return collect(librdf_model_get_arcs_out(model_, node.get()), out);
+    } catch (const char* error) {
+        std::cout << "Model::get_arcs_out - " << error << std::endl;
+        out.clear();
+        return false;
+    }
+}
+
+bool Model::transactionStart() {
+    if (!model_ || inTransaction_) return false;
+    if (librdf_model_transaction_start(model_) != 0) return false;
+    inTransaction_ = true;
+    return true;
+}
+
+bool Model::transactionCommit() {
+    if (!model_ || !inTransaction_) return false;
+    if (librdf_model_transaction_commit(model_) != 0) return false;
+    inTransaction_ = false;
+    return true;
+}
+
+bool Model::serializeToString(std::string& out, const std::map<std::string, std::string>& prefixes,
+                              const std::string& serializerName) {
+    out.clear();
+    if (!model_) return false;
+    SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
+    if (!serializer) return false;
+    setNamespaces(serializer.get(), prefixes);
+    unsigned char* text = librdf_serializer_serialize_model_to_string(serializer.get(), nullptr, model_);
+    if (!text) return false;
+    out = reinterpret_cast<const char*>(text);
+    librdf_free_memory(text);
+    return !out.empty();
+}
+
+bool Model::loadFromFile(const std::string& path) {
+    if (!model_) return false;
+    boost::system::error_code ignored;
+    if (!boost::filesystem::is_regular_file(path, ignored)) return false;
+    // raptor builds a proper file URI (absolute, escaped), so names with blanks, "#" or "%" load as well.
+    unsigned char* fileUri = raptor_uri_filename_to_uri_string(path.c_str());
+    UriPtr uri(fileUri ? librdf_new_uri(getWorld(), fileUri) : nullptr);
+    if (fileUri) raptor_free_memory(fileUri);
+    for (int attempt = 0; uri && attempt < PARSER_ATTEMPTS; ++attempt) {
+        ParserPtr parser = newParser(attempt);
+        if (!parser) continue;
+        LoadScope scope;
+        if (librdf_parser_parse_into_model(parser.get(), uri.get(), nullptr, model_) != 0) continue;
+        const int count = librdf_parser_get_namespaces_seen_count(parser.get());
+        for (int i = 0; i < count; ++i) {
+            const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser.get(), i);
+            librdf_uri* nsUri = librdf_parser_get_namespaces_seen_uri(parser.get(), i);
+            if (!prefix || !nsUri) continue;
+            const std::string ns(reinterpret_cast<const char*>(librdf_uri_as_string(nsUri)));
+            namespaceUris.insert(ns);
+            prefixes[ns] = prefix;
+        }
+        return true;
+    }
+    std::cout << "  ERROR - FILE " << path << " could NOT be loaded!  --  " << PARSE_ERROR << std::endl;
+    return false;
+}
+
+bool Model::loadFromString(const std::string& content) {
+    if (!model_) return false;
+    UriPtr base(librdf_new_uri(getWorld(), reinterpret_cast<const unsigned char*>("www")));
+    for (int attempt = 0; base && attempt < PARSER_ATTEMPTS; ++attempt) {
+        ParserPtr parser = newParser(attempt);
+        if (!parser) continue;
+        LoadScope scope;
+        if (librdf_parser_parse_counted_string_into_model(parser.get(),
+                                                          reinterpret_cast<const unsigned char*>(content.data()),
+                                                          content.size(), base.get(), model_) != 0)
+            continue;
+        const int count = librdf_parser_get_namespaces_seen_count(parser.get());
+        for (int i = 0; i < count; ++i) {
+            const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser.get(), i);
+            librdf_uri* nsUri = librdf_parser_get_namespaces_seen_uri(parser.get(), i);
+            if (prefix && nsUri) prefixes[reinterpret_cast<const char*>(librdf_uri_as_string(nsUri))] = prefix;
+        }
+        return true;
+    }
+    std::cout << "  ERROR - could NOT be loaded!  --  " << PARSE_ERROR << std::endl;
+    return false;
+}
+
+bool Model::close() {
+    if (model_) librdf_free_model(model_);
+    if (storage_) librdf_free_storage(storage_);
+    model_ = nullptr;
+    storage_ = nullptr;
+    inTransaction_ = false;
+    clear();
+    return true;
+}
+
+bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, const std::string& fileName,
+                            const std::string& serializerName) {
+    SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
+    if (!serializer) return false;
+    setNamespaces(serializer.get(), prefixes);
+    return serialize(fileName, serializerName, serializer.get());
+}
+
+bool Model::serialize(const std::string& fileName, const std::string& serializerName, librdf_serializer* serializer) {
+    if (fileName.empty() || !model_) return false;
+    SerializerPtr ownSerializer;
+    if (!serializer) {
+        ownSerializer.reset(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
+        serializer = ownSerializer.get();
+        if (!serializer) return false;
+    }
+    const boost::filesystem::path parent = boost::filesystem::path(fileName).parent_path();
+    boost::system::error_code error;
+    if (!parent.empty() && !boost::filesystem::exists(parent, error)) {
+        boost::filesystem::create_directories(parent, error);
+        if (error) return false;
+    }
+
+    const Node graphNode(getUri());
+    const Node comment(std::string(Vocabulary::RDFS_NS) + "comment");
+    std::set<Node> comments;
+    get_targets(graphNode, comment, comments);
+    for (const Node& old : comments) {
+        if (old.isLiteral() && old.getLiteralValue().find(SERIALIZATION_MARKER) != std::string::npos)
+            removeStatement(Statement(graphNode, comment, old));
+    }
+    addComment(std::string(SERIALIZATION_MARKER) +
+               " library by Sartell Converter Team (team@sartell.example.org) based on Redland API C library. " +
+               localTimeText());
+
+    return librdf_serializer_serialize_model_to_file(serializer, fileName.c_str(), nullptr, model_) == 0;
+}
+
+bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
+    if (clearResults) query.results.clear();
+    const std::string text = query.text();
+    if (text.empty() || !model_) return false;
+    std::unique_ptr<librdf_query, QueryDeleter> q(librdf_new_query(
+        getWorld(), "sparql", nullptr, reinterpret_cast<const unsigned char*>(text.c_str()), nullptr));
+    if (!q) return false;
+    std::unique_ptr<librdf_query_results, ResultsDeleter> results(librdf_model_query_execute(model_, q.get()));
+    if (!results || !librdf_query_results_is_bindings(results.get())) return false;
+    for (; !librdf_query_results_finished(results.get()); librdf_query_results_next(results.get())) {
+        std::map<std::string, Node> row;
+        const int count = librdf_query_results_get_bindings_count(results.get());
+        for (int i = 0; i < count; ++i) {
+            const char* name = librdf_query_results_get_binding_name(results.get(), i);
+            Node value = Node::adopt(librdf_query_results_get_binding_value(results.get(), i));
+            if (name && value.isValid()) row.emplace(name, std::move(value));
+        }
+        query.results.push_back(std::move(row));
+    }
+    return true;
+}
 
 }  // namespace Redland

@@ -12,6 +12,7 @@ public:
     ~Model() override;
 
     bool isValid() const override { return model_ != nullptr; }
+    int countStatements() override;  // the librdf model's size
     bool addStatement(const Statement& statement) override;
     bool addStatements(const std::vector<Statement>& statements) override;
     bool removeStatement(const Statement& statement) override;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "rdf/blank_ids.h"
 #include "rdf/world.h"
 
 namespace Redland {
@@ -56,10 +57,10 @@ Node Node::languageLiteral(const std::string& text, const std::string& language)
                                                    nullptr));
 }
 
-Node Node::blank() { return Node(librdf_new_node_from_blank_identifier(getWorld(), nullptr)); }
+Node Node::blank() { return blank(newBlankId()); }
 
 Node Node::blank(const std::string& id) {
-    return Node(librdf_new_node_from_blank_identifier(getWorld(), id.empty() ? nullptr : bytes(id)));
+    return id.empty() ? blank() : Node(librdf_new_node_from_blank_identifier(getWorld(), bytes(id)));
 }
 
 Node& Node::operator=(Node other) noexcept {

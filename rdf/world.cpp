@@ -11,7 +11,7 @@
 namespace Redland {
 namespace {
 
-// Process-wide counters; constant-initialised, so usable during static initialisation of the constants.
+// Constant-initialised, so usable during static initialisation of the constants.
 unsigned long generatedBlankCount = 0;
 
 // Document id -> our id, for the parse under way.
@@ -47,18 +47,16 @@ unsigned char* copyForRaptor(const std::string& text) {
     return out;
 }
 
-std::string freshBlankId() { return "b" + std::to_string(++generatedBlankCount); }
-
 // Ids come from our own counter ("b1", "b2", ...) so output is the same on every run. Ids read from a
 // document are replaced by fresh ones, consistently within one parse: a file saved by an earlier run holds
 // ids such as "b12" that would otherwise collide with ids this run generates, silently merging distinct nodes.
 unsigned char* generateBlankId(void*, unsigned char* userId) {
-    if (!userId) return copyForRaptor(freshBlankId());
+    if (!userId) return copyForRaptor(newBlankId());
     std::string documentId(reinterpret_cast<const char*>(userId));
     std::free(userId);  // raptor hands the id over to the handler
     auto& ids = documentIds();
     auto found = ids.find(documentId);
-    if (found == ids.end()) found = ids.emplace(documentId, freshBlankId()).first;
+    if (found == ids.end()) found = ids.emplace(documentId, newBlankId()).first;
     return copyForRaptor(found->second);
 }
 
@@ -77,6 +75,8 @@ librdf_world* getWorld() {
     static librdf_world* const world = createWorld();
     return world;
 }
+
+std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
 
 void beginLoad() { documentIds().clear(); }
 
