@@ -1,0 +1,89 @@
+#include "express/text_ops.h"
+
+#include <climits>
+
+void eraseAll(std::string& text, const std::string& pattern) {
+    replaceAll(text, pattern, std::string());
+}
+
+void replaceAll(std::string& text, const std::string& pattern, const std::string& replacement) {
+    if (pattern.empty()) return;
+    std::string::size_type found = text.find(pattern);
+    if (found == std::string::npos) return;
+    std::string result;
+    result.reserve(text.size());
+    std::string::size_type from = 0;
+    while (found != std::string::npos) {
+        result.append(text, from, found - from);
+        result += replacement;
+        from = found + pattern.size();
+        found = text.find(pattern, from);
+    }
+    result.append(text, from, std::string::npos);
+    text.swap(result);
+}
+
+void replaceRepeatedly(std::string& text, const std::string& pattern, const std::string& replacement) {
+    if (pattern.empty()) return;
+    if (replacement.size() >= pattern.size()) {
+        replaceAll(text, pattern, replacement);
+        return;
+    }
+    if (text.find(pattern) == std::string::npos) return;
+    // All occurrences have the pattern's length, so the one that starts first is also the one that ends
+    // first. Characters move into `done` one by one; `done` never holds an occurrence, so the first time
+    // it ends with the pattern that is the text's first occurrence. Its replacement goes back in front of
+    // the unread input, where it may take part in a new occurrence. Each replacement shortens the text,
+    // which bounds the work.
+    std::string done;
+    done.reserve(text.size());
+    std::string pending;  // replacement characters still to be read, consumed from the back
+    std::string::size_type next = 0;
+    while (!pending.empty() || next < text.size()) {
+        if (!pending.empty()) {
+            done += pending.back();
+            pending.pop_back();
+        } else {
+            done += text[next++];
+        }
+        if (done.size() >= pattern.size() &&
+            done.compare(done.size() - pattern.size(), pattern.size(), pattern) == 0) {
+            done.resize(done.size() - pattern.size());
+            pending.append(replacement.rbegin(), replacement.rend());
+        }
+    }
+    text.swap(done);
+}
+
+std::vector<std::string> splitNonEmpty(const std::string& text, const std::string& separators) {
+    std::vector<std::string> pieces;
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        std::string::size_type end = text.find_first_of(separators, start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) pieces.emplace_back(text, start, end - start);
+        start = end + 1;
+    }
+    return pieces;
+}
+
+std::string erasedAll(std::string text, std::initializer_list<const char*> patterns) {
+    for (const char* pattern : patterns) eraseAll(text, pattern);
+    return text;
+}
+
+int leadingInteger(const std::string& text) {
+    std::string::size_type i = 0;
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (i < text.size() && isSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;  // magnitude, saturated just past the int range
+    const long long limit = static_cast<long long>(INT_MAX) + 1;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) value = limit;
+    }
+    if (negative) return value >= limit ? INT_MIN : static_cast<int>(-value);
+    return value >= limit ? INT_MAX : static_cast<int>(value);
+}
