@@ -11,11 +11,12 @@
 #include "rdf/graph.h"
 #include "rdf/node.h"
 
+class ClassRestrictions;  // rdf/restrictions.h
+
 namespace RdfCpp {
 
 class OntologyProperty;
 class OntologyClass;
-class ClassRestrictions;
 
 class GraphManager {
 public:
@@ -59,6 +60,10 @@ public:
 private:
     // Takes ownership of a graph a connector handed out; the pointer stays valid until clear().
     Graph* keep(std::unique_ptr<Graph> graph);
+    // _add_model's work, raising its errors; the public operation undoes what a failed call registered.
+    Graph* addModel(const std::string& uri, Connector* connector, Graph* graph);
+    // graph and every managed graph that imports it, directly or through others.
+    std::vector<Graph*> importersOf(Graph* graph);
 
     std::vector<Connector*> connectors;  // not owned
     std::map<std::string, Graph*> graphs;
@@ -69,6 +74,10 @@ private:
     std::map<Redland::Node, std::unique_ptr<OntologyClass>> classCache;
     std::string rootDataModelPath;
     std::vector<std::unique_ptr<Graph>> owned;  // every graph created or loaded since the last clear()
+    std::set<std::string> adding;                // URIs whose imports _add_model is following
+    // Descriptions dropped from the caches stay alive until clear(): callers may still hold them.
+    std::vector<std::unique_ptr<OntologyProperty>> retiredProperties;
+    std::vector<std::unique_ptr<OntologyClass>> retiredClasses;
 };
 
 }  // namespace RdfCpp

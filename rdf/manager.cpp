@@ -1,0 +1,377 @@
+#include "rdf/manager.h"
+
+#include <tinyxml.h>
+
+#include <algorithm>
+#include <boost/filesystem/operations.hpp>
+#include <iostream>
+
+#include "rdf/exception.h"
+#include "rdf/ontology_class.h"
+#include "rdf/ontology_property.h"
+
+namespace RdfCpp {
+namespace {
+
+// Where a root graph named by a bare word (no "/") lives.
+const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
+
+void report(const std::string& message) { std::cout << "Exception: " << message << std::endl; }
+
+}  // namespace
+
+GraphManager::GraphManager() = default;
+
+GraphManager::~GraphManager() { clear(); }
+
+Graph* GraphManager::keep(std::unique_ptr<Graph> graph) {
+    if (!graph) return nullptr;
+    owned.push_back(std::move(graph));
+    return owned.back().get();
+}
+
+bool GraphManager::addConnector(Connector* connector) {
+    if (!connector) return false;
+    for (Connector* registered : connectors) {
+        if (registered == connector || registered->isSameRepository(connector)) return true;
+    }
+    connectors.push_back(connector);
+    return true;
+}
+
+void GraphManager::clear() {
+    rootDataModelPath.clear();
+    connectors.clear();
+    graphs.clear();
+    importers.clear();
+    importersCache.clear();
+    importsCache.clear();
+    prefixes.clear();
+    propertyCache.clear();
+    classCache.clear();
+    retiredProperties.clear();
+    retiredClasses.clear();
+    adding.clear();
+    owned.clear();
+}
+
+bool GraphManager::setPrefix(const std::string& namespaceUri, const std::string& prefix) {
+    if (namespaceUri.empty() || prefix.empty()) return false;
+    prefixes[namespaceUri] = prefix;
+    return true;
+}
+
+Graph* GraphManager::findGraph(const std::string& uri, Connector* connector) {
+    if (uri.empty()) return nullptr;
+    auto held = graphs.find(uri);
+    if (held != graphs.end()) return held->second;
+    if (connector) {
+        if (Graph* graph = keep(connector->loadGraph(uri))) return graph;
+    }
+    for (Connector* registered : connectors) {
+        if (registered == connector) continue;
+        if (Graph* graph = keep(registered->loadGraph(uri))) return graph;
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::_createGraph(const std::string& uri, Connector* connector) {
+    try {
+        if (connector)
+            addConnector(connector);
+        else if (!connectors.empty())
+            connector = connectors.front();
+        if (!connector) return nullptr;
+        Graph* graph = keep(connector->createGraph(uri));
+        if (!graph) return nullptr;
+        if (!graph->setOntology(uri)) throw Exception("RdfCpp::GraphManager::_createGraph * Failed to initialize Graph");
+        return graph;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::createRootGraph(const std::string& uri, Connector* connector) {
+    try {
+        clear();
+        addConnector(connector);
+        if (!connector) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing connector");
+        if (uri.empty()) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing graph uri");
+        const std::string graphUri = uri.find('/') == std::string::npos ? defaultBaseUri + uri : uri;
+        Graph* graph = _createGraph(graphUri, connector);
+        if (!graph || !_add_model(graph->getUri(), connector, graph))
+            throw Exception("RdfCpp::GraphManager::createRootGraph * Failed to add Root Graph");
+        return graph;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::loadRootGraph(const std::string& uri, Connector* connector,
+                                   std::vector<Connector*> moreConnectors) {
+    try {
+        clear();
+        if (!connector) throw Exception("RdfCpp::GraphManager::loadRootGraph * Missing connector");
+        addConnector(connector);
+        for (Connector* more : moreConnectors) addConnector(more);
+        if (uri.empty()) throw Exception("RdfCpp::GraphManager::loadRootGraph * Missing graph uri");
+        Graph* graph = _add_model(uri, connector, nullptr);
+        if (!graph) throw Exception("RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph");
+        return graph;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::_add_model(const std::string& uri, Connector* connector, Graph* graph) {
+    std::set<std::string> heldBefore;
+    for (const auto& entry : graphs) heldBefore.insert(entry.first);
+    try {
+        return addModel(uri, connector, graph);
+    } catch (const Exception& e) {
+        // Nothing of a failed call stays registered: a graph whose imports are incomplete is not saved.
+        std::vector<Graph*> added;
+        for (const auto& entry : graphs) {
+            if (!heldBefore.count(entry.first)) added.push_back(entry.second);
+        }
+        for (Graph* addedGraph : added) removeGraph(addedGraph);
+        adding.clear();
+        report(e.message);
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::addModel(const std::string& uri, Connector* connector, Graph* graph) {
+    if (!graph) graph = findGraph(uri, connector);
+    if (!graph) throw Exception("RdfCpp::GraphManager::_add_model * failed to load rdf graph");
+    const std::string graphUri = graph->getUri();
+    auto held = graphs.find(graphUri);
+    if (held != graphs.end()) {
+        // Registration comes before the imports are followed, so a graph met again while its own imports are
+        // being followed closes a cycle.
+        if (adding.count(graphUri))
+            throw Exception("RdfCpp::GraphManager::_add_model * import cycle through " + graphUri);
+        return held->second;
+    }
+    std::cout << "LOAD: " << graphUri << std::endl;
+    clearImportCaches();
+    clearDescriptionCaches();
+
+    std::string key = graphUri;
+    for (std::size_t number = graphs.size(); key.empty() || graphs.count(key); ++number)
+        key = "graphId_" + std::to_string(number);
+    graphs[key] = graph;
+    if (graphUri.empty()) return graph;  // no URI, no imports
+
+    const std::string graphNamespace = graph->getNamespace();
+    const std::string name = graph->getName();
+    if (!prefixes.count(graphNamespace) && !name.empty()) prefixes[graphNamespace] = name;
+    const std::map<std::string, std::string> seen = graph->getPrefixes();
+    for (const std::string& namespaceUri : graph->getNamespaceUris()) {
+        auto prefix = seen.find(namespaceUri);
+        if (!prefixes.count(namespaceUri) && prefix != seen.end()) prefixes[namespaceUri] = prefix->second;
+    }
+
+    adding.insert(graphUri);
+    for (const std::string& importUri : graph->getImports()) {
+        Graph* imported = findGraph(importUri, connector);
+        if (!imported) throw Exception("RdfCpp::GraphManager::_add_model * depending Graph not found/loaded");
+        imported = addModel(imported->getUri(), connector, imported);
+        importers[imported->getUri()].insert(graphUri);
+    }
+    adding.erase(graphUri);
+    return graph;
+}
+
+Graph* GraphManager::importGraph(const std::string& uri, Graph* importingGraph, Connector* connector,
+                                 std::vector<Connector*> moreConnectors) {
+    try {
+        if (uri.empty()) throw Exception("RdfCpp::GraphManager::importGraph * missing uri");
+        for (Connector* more : moreConnectors) addConnector(more);
+        Graph* imported = findGraph(uri, connector);
+        if (!imported) throw Exception("RdfCpp::GraphManager::importGraph * missing imported graph");
+
+        Graph* importing = importingGraph;
+        if (importing) {
+            const bool held = std::any_of(graphs.begin(), graphs.end(),
+                                          [importing](const auto& entry) { return entry.second == importing; });
+            if (!held) {
+                std::cout << " ERROR: the submodel does NOT exist! Root model is set as default." << std::endl;
+                importing = getRootGraph();
+            }
+        } else {
+            importing = getRootGraph();
+        }
+        if (!importing) throw Exception("RdfCpp::GraphManager::importGraph * missing importing graph");
+
+        std::set<std::string> heldBefore;
+        for (const auto& entry : graphs) heldBefore.insert(entry.first);
+        imported = _add_model(uri, connector, imported);
+        if (!imported) throw Exception("RdfCpp::GraphManager::importGraph * failed to import");
+
+        const std::vector<Graph*> upstream = importersOf(importing);
+        std::vector<Graph*> downstream;
+        getImportedGraphs(imported, downstream);
+        const bool cycle = std::any_of(upstream.begin(), upstream.end(), [&downstream](Graph* graph) {
+            return std::find(downstream.begin(), downstream.end(), graph) != downstream.end();
+        });
+        if (cycle) {
+            std::vector<Graph*> added;
+            for (const auto& entry : graphs) {
+                if (!heldBefore.count(entry.first)) added.push_back(entry.second);
+            }
+            for (Graph* addedGraph : added) removeGraph(addedGraph);
+            return nullptr;
+        }
+
+        clearImportCaches();
+        clearDescriptionCaches();
+        const std::string importedUri = imported->getUri();
+        importers[importedUri].insert(importing->getUri());
+        if (!importing->getImports().count(uri)) importing->addImport(importedUri);
+        return imported;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return nullptr;
+}
+
+Graph* GraphManager::getRootGraph() {
+    for (const auto& entry : graphs) {
+        auto importing = importers.find(entry.second->getUri());
+        if (importing == importers.end() || importing->second.empty()) return entry.second;
+    }
+    return nullptr;
+}
+
+std::vector<Graph*> GraphManager::importersOf(Graph* graph) {
+    auto cached = importersCache.find(graph);
+    if (cached != importersCache.end()) return cached->second;
+    std::vector<Graph*> result{graph};
+    std::set<std::string> seen{graph->getUri()};
+    for (std::size_t next = 0; next < result.size(); ++next) {
+        auto importing = importers.find(result[next]->getUri());
+        if (importing == importers.end()) continue;
+        for (const std::string& importerUri : importing->second) {
+            auto held = graphs.find(importerUri);
+            if (held != graphs.end() && seen.insert(importerUri).second) result.push_back(held->second);
+        }
+    }
+    importersCache[graph] = result;
+    return result;
+}
+
+bool GraphManager::getImportedGraphs(Graph* graph, std::vector<Graph*>& out) {
+    out.clear();
+    if (!graph) return false;
+    auto cached = importsCache.find(graph);
+    if (cached != importsCache.end()) {
+        out = cached->second;
+        return true;
+    }
+    out.push_back(graph);
+    std::set<std::string> seen{graph->getUri()};
+    for (std::size_t next = 0; next < out.size(); ++next) {
+        const std::string current = out[next]->getUri();
+        if (current.empty()) continue;
+        for (const auto& entry : graphs) {
+            const std::string candidate = entry.second->getUri();
+            auto importing = importers.find(candidate);
+            if (importing != importers.end() && importing->second.count(current) && seen.insert(candidate).second)
+                out.push_back(entry.second);
+        }
+    }
+    importsCache[graph] = out;
+    return true;
+}
+
+bool GraphManager::save(Connector* connector) {
+    try {
+        for (const auto& entry : graphs) {
+            Connector* target = connector ? connector : entry.second->getConnector();
+            if (!target) throw Exception("RdfCpp::GraphManager::save * Missing connector to save graph: " + entry.first);
+            std::vector<Graph*> imported;
+            getImportedGraphs(entry.second, imported);
+            if (!target->_save(entry.second, imported, prefixes))
+                throw Exception("RdfCpp::GraphManager::save * Failed to save graph (A): " + entry.first);
+        }
+        return true;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return false;
+}
+
+bool GraphManager::removeGraph(Graph* graph) {
+    if (!graph) {
+        std::cout << " Model was NOT removed! - " << "missing rdf model" << std::endl;
+        return false;
+    }
+    clearImportCaches();
+    clearDescriptionCaches();
+    const std::string graphUri = graph->getUri();
+    // By object, not by URI: a graph without URI is held under a generated key.
+    for (auto entry = graphs.begin(); entry != graphs.end();) {
+        if (entry->second == graph)
+            entry = graphs.erase(entry);
+        else
+            ++entry;
+    }
+    importers.erase(graphUri);
+    for (auto& entry : importers) entry.second.erase(graphUri);
+    prefixes.erase(graph->getNamespace());
+    return true;
+}
+
+bool GraphManager::clearIndividualCaches() { return true; }
+
+bool GraphManager::clearImportCaches() {
+    importersCache.clear();
+    importsCache.clear();
+    return true;
+}
+
+bool GraphManager::clearDescriptionCaches() {
+    for (auto& entry : propertyCache) retiredProperties.push_back(std::move(entry.second));
+    for (auto& entry : classCache) retiredClasses.push_back(std::move(entry.second));
+    propertyCache.clear();
+    classCache.clear();
+    return true;
+}
+
+OntologyProperty* GraphManager::getOntologyProperty(const Redland::Node& property) {
+    std::unique_ptr<OntologyProperty>& slot = propertyCache[property];
+    if (!slot) slot = std::make_unique<OntologyProperty>(property, this);
+    return slot.get();
+}
+
+OntologyClass* GraphManager::getOntologyClass(const Redland::Node& cls) {
+    std::unique_ptr<OntologyClass>& slot = classCache[cls];
+    if (!slot) slot = std::make_unique<OntologyClass>(cls, this);
+    return slot.get();
+}
+
+bool GraphManager::_readConfig(const std::string& configFile) {
+    const std::string where = "RdfCpp::GraphManager::_readConfig * ";
+    try {
+        boost::system::error_code ec;
+        if (configFile.empty() || !boost::filesystem::exists(configFile, ec))
+            throw Exception(where + "missing input file");
+        TiXmlDocument document;
+        if (!document.LoadFile(configFile)) throw Exception(where + "error loading file");
+        const TiXmlElement* config = document.RootElement();
+        if (!config || config->ValueStr() != "Config") throw Exception(where + "error parsing input file");
+        if (const TiXmlElement* root = config->FirstChildElement("RootDataModel")) {
+            if (const std::string* path = root->Attribute(std::string("path"))) rootDataModelPath = *path;
+        }
+        return true;
+    } catch (const Exception& e) {
+        report(e.message);
+    }
+    return false;
+}
+
+}  // namespace RdfCpp
