@@ -151,6 +151,7 @@ TEST(ClassRestrictionsQuery, KeepsChainsOfTheAskedLengthWhoseEveryStepIsOfAnAske
     writeChain(project, cls, {{V::owl_someValuesFrom, q, {d}}});
     writeChain(project, cls, {{V::owl_allValuesFrom, p, {}}, {V::owl_allValuesFrom, q, {d}}});
     writeChain(project, cls, {{V::owl_someValuesFrom, p, {}}, {V::owl_allValuesFrom, q, {d}}});
+    writeChain(project, cls, {{V::owl_allValuesFrom, p, {}}, {V::owl_someValuesFrom, q, {d}}});
     RdfCpp::OntologyProperty* pDescription = project.manager.getOntologyProperty(p);
     RdfCpp::OntologyProperty* qDescription = project.manager.getOntologyProperty(q);
 
@@ -164,10 +165,10 @@ TEST(ClassRestrictionsQuery, KeepsChainsOfTheAskedLengthWhoseEveryStepIsOfAnAske
     EXPECT_EQ(twoAll[0]->restrictions[0]->type, V::owl_allValuesFrom);
     EXPECT_EQ(twoAll[0]->getStepProperty(1), qDescription);
 
-    EXPECT_EQ(project.manager.getClassRestrictions(cls, 2, {V::owl_allValuesFrom, V::owl_someValuesFrom}).size(), 2u);
+    EXPECT_EQ(project.manager.getClassRestrictions(cls, 2, {V::owl_allValuesFrom, V::owl_someValuesFrom}).size(), 3u);
     EXPECT_EQ(project.manager.getClassRestrictions(cls, 1, {}).size(), 2u);
     EXPECT_EQ(project.manager.getClassRestrictions(cls, 3, {}).size(), 0u);
-    EXPECT_EQ(allChains(project, cls).size(), 4u);
+    EXPECT_EQ(allChains(project, cls).size(), 5u);
     EXPECT_TRUE(project.manager.getClassRestrictions(Node(), 1, {V::owl_allValuesFrom}).empty());
 }
 
