@@ -53,12 +53,13 @@ std::string Graph::getNamespace() {
 }
 
 std::string Graph::getName() {
-    std::string text = getUri();
-    std::string withoutHashes;
-    for (char c : text) {
-        if (c != '#') withoutHashes += c;
+    std::string text;
+    for (char c : getUri()) {
+        if (c != '#') text += c;
     }
-    return boost::filesystem::path(withoutHashes).stem().string();
+    // A trailing "/" would leave "." as the last path element.
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return boost::filesystem::path(text).stem().string();
 }
 
 bool Graph::setUri(std::string newUri) {

@@ -1,11 +1,12 @@
 #include "rdf/model.h"
 
 #include <boost/filesystem.hpp>
+#include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <memory>
 
-#include "rdf/blank_ids.h"
+#include "rdf/parse_session.h"
 #include "rdf/vocabulary.h"
 #include "rdf/world.h"
 
@@ -39,14 +40,10 @@ using SerializerPtr = std::unique_ptr<librdf_serializer, SerializerDeleter>;
 using UriPtr = std::unique_ptr<librdf_uri, UriDeleter>;
 using IteratorPtr = std::unique_ptr<librdf_iterator, IteratorDeleter>;
 
-// Brackets one parse so that the document's blank node ids are renamed consistently within it.
-class LoadScope {
-public:
-    LoadScope() { beginLoad(); }
-    ~LoadScope() { endLoad(); }
-    LoadScope(const LoadScope&) = delete;
-    LoadScope& operator=(const LoadScope&) = delete;
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
 };
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 // The parsers tried in turn on a document of unknown syntax.
 ParserPtr newParser(int attempt) {
@@ -74,8 +71,10 @@ bool toVector(const std::set<Node>& found, std::vector<Node>& out) {
 
 bool setNamespaces(librdf_serializer* serializer, const std::map<std::string, std::string>& prefixes) {
     for (const auto& [ns, prefix] : prefixes) {
-        UriPtr uri(ns.empty() ? nullptr : librdf_new_uri(getWorld(), reinterpret_cast<const unsigned char*>(ns.c_str())));
-        librdf_serializer_set_namespace(serializer, uri.get(), prefix.empty() ? nullptr : prefix.c_str());
+        // A prefix without a namespace means nothing (and raptor's Turtle writer crashes on it).
+        if (ns.empty()) continue;
+        UriPtr uri(librdf_new_uri(getWorld(), reinterpret_cast<const unsigned char*>(ns.c_str())));
+        if (uri) librdf_serializer_set_namespace(serializer, uri.get(), prefix.empty() ? nullptr : prefix.c_str());
     }
     return true;
 }
@@ -243,24 +242,19 @@ bool Model::loadFromFile(const std::string& path) {
     if (!model_) return false;
     boost::system::error_code ignored;
     if (!boost::filesystem::is_regular_file(path, ignored)) return false;
-    // raptor builds a proper file URI (absolute, escaped), so names with blanks, "#" or "%" load as well.
+    // Read through a file handle: raptor's file-URI round trip loses names holding "#" or "%".
     unsigned char* fileUri = raptor_uri_filename_to_uri_string(path.c_str());
-    UriPtr uri(fileUri ? librdf_new_uri(getWorld(), fileUri) : nullptr);
+    UriPtr base(fileUri ? librdf_new_uri(getWorld(), fileUri) : nullptr);
     if (fileUri) raptor_free_memory(fileUri);
-    for (int attempt = 0; uri && attempt < PARSER_ATTEMPTS; ++attempt) {
+    for (int attempt = 0; base && attempt < PARSER_ATTEMPTS; ++attempt) {
         ParserPtr parser = newParser(attempt);
-        if (!parser) continue;
-        LoadScope scope;
-        if (librdf_parser_parse_into_model(parser.get(), uri.get(), nullptr, model_) != 0) continue;
-        const int count = librdf_parser_get_namespaces_seen_count(parser.get());
-        for (int i = 0; i < count; ++i) {
-            const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser.get(), i);
-            librdf_uri* nsUri = librdf_parser_get_namespaces_seen_uri(parser.get(), i);
-            if (!prefix || !nsUri) continue;
-            const std::string ns(reinterpret_cast<const char*>(librdf_uri_as_string(nsUri)));
-            namespaceUris.insert(ns);
-            prefixes[ns] = prefix;
-        }
+        FilePtr file(std::fopen(path.c_str(), "rb"));
+        if (!parser || !file) continue;
+        ParseSession session;
+        if (librdf_parser_parse_file_handle_into_model(parser.get(), file.get(), 0, base.get(), model_) != 0 ||
+            session.hadErrors())
+            continue;
+        collectNamespaces(parser.get(), true);
         return true;
     }
     std::cout << "  ERROR - FILE " << path << " could NOT be loaded!  --  " << PARSE_ERROR << std::endl;
@@ -273,21 +267,29 @@ bool Model::loadFromString(const std::string& content) {
     for (int attempt = 0; base && attempt < PARSER_ATTEMPTS; ++attempt) {
         ParserPtr parser = newParser(attempt);
         if (!parser) continue;
-        LoadScope scope;
+        ParseSession session;
         if (librdf_parser_parse_counted_string_into_model(parser.get(),
                                                           reinterpret_cast<const unsigned char*>(content.data()),
-                                                          content.size(), base.get(), model_) != 0)
+                                                          content.size(), base.get(), model_) != 0 ||
+            session.hadErrors())
             continue;
-        const int count = librdf_parser_get_namespaces_seen_count(parser.get());
-        for (int i = 0; i < count; ++i) {
-            const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser.get(), i);
-            librdf_uri* nsUri = librdf_parser_get_namespaces_seen_uri(parser.get(), i);
-            if (prefix && nsUri) prefixes[reinterpret_cast<const char*>(librdf_uri_as_string(nsUri))] = prefix;
-        }
+        collectNamespaces(parser.get(), false);
         return true;
     }
     std::cout << "  ERROR - could NOT be loaded!  --  " << PARSE_ERROR << std::endl;
     return false;
+}
+
+void Model::collectNamespaces(librdf_parser* parser, bool recordUris) {
+    const int count = librdf_parser_get_namespaces_seen_count(parser);
+    for (int i = 0; i < count; ++i) {
+        const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser, i);
+        librdf_uri* nsUri = librdf_parser_get_namespaces_seen_uri(parser, i);
+        if (!prefix || !nsUri) continue;
+        const std::string ns(reinterpret_cast<const char*>(librdf_uri_as_string(nsUri)));
+        if (recordUris) namespaceUris.insert(ns);
+        prefixes[ns] = prefix;
+    }
 }
 
 bool Model::close() {
@@ -340,13 +342,18 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
 
 bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
     if (clearResults) query.results.clear();
-    const std::string text = query.text();
+    std::string text = query.text();
     if (text.empty() || !model_) return false;
+    // Rasqal 0.9.33 leaks the rows of every DISTINCT query; run it without and drop repeated rows here.
+    const std::string distinct = "SELECT DISTINCT ";
+    const size_t at = text.find(distinct);
+    if (at != std::string::npos) text.replace(at, distinct.size(), "SELECT ");
     std::unique_ptr<librdf_query, QueryDeleter> q(librdf_new_query(
         getWorld(), "sparql", nullptr, reinterpret_cast<const unsigned char*>(text.c_str()), nullptr));
     if (!q) return false;
     std::unique_ptr<librdf_query_results, ResultsDeleter> results(librdf_model_query_execute(model_, q.get()));
     if (!results || !librdf_query_results_is_bindings(results.get())) return false;
+    std::set<std::map<std::string, Node>> seen;
     for (; !librdf_query_results_finished(results.get()); librdf_query_results_next(results.get())) {
         std::map<std::string, Node> row;
         const int count = librdf_query_results_get_bindings_count(results.get());
@@ -355,7 +362,7 @@ bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
             Node value = Node::adopt(librdf_query_results_get_binding_value(results.get(), i));
             if (name && value.isValid()) row.emplace(name, std::move(value));
         }
-        query.results.push_back(std::move(row));
+        if (seen.insert(row).second) query.results.push_back(std::move(row));
     }
     return true;
 }

@@ -17,6 +17,8 @@ public:
     bool addStatements(const std::vector<Statement>& statements) override;
     bool removeStatement(const Statement& statement) override;
     bool removeStatements(const std::vector<Statement>& statements) override;
+    using RdfCpp::Graph::get_arcs_in;
+    using RdfCpp::Graph::get_arcs_out;
     using RdfCpp::Graph::get_targets;
     bool get_sources(const Node& arc, const Node& target, std::vector<Node>& out) override;
     bool get_arcs(const Node& source, const Node& target, std::vector<Node>& out) override;
@@ -43,6 +45,9 @@ public:
     librdf_model* get() const { return model_; }  // shared, not transferred
 
 private:
+    // Records the prefixed namespaces a successful parse saw (recordUris: also in namespaceUris).
+    void collectNamespaces(librdf_parser* parser, bool recordUris);
+
     librdf_storage* storage_ = nullptr;
     librdf_model* model_ = nullptr;
     bool inTransaction_ = false;

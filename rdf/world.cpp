@@ -6,13 +6,14 @@
 #include <map>
 #include <string>
 
-#include "rdf/blank_ids.h"
+#include "rdf/parse_session.h"
 
 namespace Redland {
 namespace {
 
 // Constant-initialised, so usable during static initialisation of the constants.
 unsigned long generatedBlankCount = 0;
+unsigned long loggedErrorCount = 0;
 
 // Document id -> our id, for the parse under way.
 std::map<std::string, std::string>& documentIds() {
@@ -22,8 +23,6 @@ std::map<std::string, std::string>& documentIds() {
 
 const char* levelName(librdf_log_level level) {
     switch (level) {
-        case LIBRDF_LOG_DEBUG: return "debug";
-        case LIBRDF_LOG_INFO: return "info";
         case LIBRDF_LOG_WARN: return "warning";
         case LIBRDF_LOG_ERROR: return "error";
         case LIBRDF_LOG_FATAL: return "fatal error";
@@ -32,7 +31,12 @@ const char* levelName(librdf_log_level level) {
 }
 
 int logToStdout(void*, librdf_log_message* message) {
-    std::string line = std::string("Redland ") + levelName(librdf_log_message_level(message)) + ": ";
+    const librdf_log_level level = librdf_log_message_level(message);
+    if (level >= LIBRDF_LOG_ERROR) ++loggedErrorCount;
+    // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
+    if (level < LIBRDF_LOG_WARN || (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
+        return 1;
+    std::string line = std::string("Redland ") + levelName(level) + ": ";
     const char* text = librdf_log_message_message(message);
     line += text ? text : "";
     raptor_locator* locator = librdf_log_message_locator(message);
@@ -78,8 +82,10 @@ librdf_world* getWorld() {
 
 std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
 
-void beginLoad() { documentIds().clear(); }
+ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) { documentIds().clear(); }
 
-void endLoad() { documentIds().clear(); }
+ParseSession::~ParseSession() { documentIds().clear(); }
+
+bool ParseSession::hadErrors() const { return loggedErrorCount != errorsBefore_; }
 
 }  // namespace Redland
