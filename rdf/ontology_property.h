@@ -31,6 +31,10 @@ public:
     std::set<Redland::Node> inverseProperties;
     std::set<Redland::Node> equivalentProperties;
     std::set<Redland::Node> subProperties;
+
+private:
+    bool inversesResolved = false;
+    std::vector<OntologyProperty*> inverseDescriptions;
 };
 
 }  // namespace RdfCpp

@@ -1,0 +1,149 @@
+#pragma once
+// Graph contents as comparable text: every statement whose subject is named becomes one line, with the
+// blank nodes below it written inline ("[ a owl:Restriction; owl:onProperty p; ... ]", pairs sorted; pure
+// rdf:first/rdf:rest lists as "( a b )"), so graphs compare without their blank node identifiers.
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "rdf/graph.h"
+
+namespace testsupport {
+
+class GraphShapes {
+public:
+    // Namespace -> prefix, added to rdf, rdfs, owl and xsd.
+    explicit GraphShapes(std::map<std::string, std::string> prefixes = {}) : prefixes_(std::move(prefixes)) {
+        prefixes_["http://www.w3.org/1999/02/22-rdf-syntax-ns#"] = "rdf";
+        prefixes_["http://www.w3.org/2000/01/rdf-schema#"] = "rdfs";
+        prefixes_["http://www.w3.org/2002/07/owl#"] = "owl";
+        prefixes_["http://www.w3.org/2001/XMLSchema#"] = "xsd";
+    }
+
+    std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
+        std::string text;
+        graph.serializeToString(text, {}, "ntriples");
+        std::map<std::string, std::vector<std::pair<std::string, std::string>>> out;
+        std::vector<std::vector<std::string>> triples;
+        std::set<std::string> referencedBlanks;
+        std::istringstream in(text);
+        std::string line;
+        while (std::getline(in, line)) {
+            size_t first = line.find(' ');
+            if (first == std::string::npos) continue;
+            size_t second = line.find(' ', first + 1);
+            size_t end = line.rfind(" .");
+            if (second == std::string::npos || end == std::string::npos || end <= second) continue;
+            std::string s = line.substr(0, first), p = line.substr(first + 1, second - first - 1);
+            std::string o = line.substr(second + 1, end - second - 1);
+            out[s].emplace_back(p, o);
+            if (isBlank(o)) referencedBlanks.insert(o);
+            triples.push_back({s, p, o});
+        }
+        std::multiset<std::string> result;
+        for (const auto& t : triples)
+            if (!isBlank(t[0])) result.insert(term(t[0]) + " " + predicate(t[1]) + " " + render(out, t[2], 0));
+        for (const auto& entry : out)
+            if (isBlank(entry.first) && !referencedBlanks.count(entry.first)) result.insert(render(out, entry.first, 0));
+        return result;
+    }
+
+    // The lines that start with prefix.
+    std::multiset<std::string> linesStartingWith(RdfCpp::Graph& graph, const std::string& prefix) const {
+        std::multiset<std::string> selected;
+        for (const std::string& line : lines(graph))
+            if (line.compare(0, prefix.size(), prefix) == 0) selected.insert(line);
+        return selected;
+    }
+
+    // The number of statements, read from the serialization (countStatements needs a connector).
+    static int count(RdfCpp::Graph& graph) {
+        std::string text;
+        graph.serializeToString(text, {}, "ntriples");
+        int n = 0;
+        std::istringstream in(text);
+        std::string line;
+        while (std::getline(in, line))
+            if (line.size() > 2 && line[0] != '#') ++n;
+        return n;
+    }
+
+    // The printed form of a blank node holding these "predicate object" pairs.
+    static std::string blank(std::vector<std::string> pairs) {
+        std::multiset<std::string> sorted(pairs.begin(), pairs.end());
+        std::string text = "[";
+        for (const std::string& pair : sorted) text += (text.size() > 1 ? "; " : " ") + pair;
+        return text + " ]";
+    }
+
+private:
+    using Arcs = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
+
+    static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
+
+    std::string iri(const std::string& text) const {
+        for (const auto& entry : prefixes_)
+            if (text.compare(0, entry.first.size(), entry.first) == 0)
+                return entry.second + ":" + text.substr(entry.first.size());
+        return "<" + text + ">";
+    }
+
+    std::string term(const std::string& t) const {
+        if (t.size() >= 2 && t.front() == '<' && t.back() == '>') return iri(t.substr(1, t.size() - 2));
+        size_t typed = t.rfind("\"^^<");
+        if (t.front() == '"' && typed != std::string::npos && t.back() == '>')
+            return t.substr(0, typed + 3) + iri(t.substr(typed + 4, t.size() - typed - 5));
+        return t;
+    }
+
+    std::string predicate(const std::string& p) const {
+        return p == "<http://www.w3.org/1999/02/22-rdf-syntax-ns#type>" ? "a" : term(p);
+    }
+
+    std::string render(const Arcs& arcs, const std::string& t, int depth) const {
+        if (!isBlank(t)) return term(t);
+        auto found = arcs.find(t);
+        if (found == arcs.end()) return "[ ]";
+        if (depth > 64) return "[ ... ]";
+        std::string list;
+        if (renderList(arcs, t, depth, list)) return list;
+        std::vector<std::string> pairs;
+        for (const auto& arc : found->second)
+            pairs.push_back(predicate(arc.first) + " " + render(arcs, arc.second, depth + 1));
+        return blank(pairs);
+    }
+
+    // A chain of cells holding exactly one rdf:first and one rdf:rest each, ending in rdf:nil.
+    bool renderList(const Arcs& arcs, std::string cell, int depth, std::string& text) const {
+        static const std::string first = "<http://www.w3.org/1999/02/22-rdf-syntax-ns#first>";
+        static const std::string rest = "<http://www.w3.org/1999/02/22-rdf-syntax-ns#rest>";
+        static const std::string nil = "<http://www.w3.org/1999/02/22-rdf-syntax-ns#nil>";
+        std::vector<std::string> items;
+        for (int length = 0; cell != nil; ++length) {
+            auto found = arcs.find(cell);
+            if (!isBlank(cell) || found == arcs.end() || length > 1000) return false;
+            std::string item, next;
+            int firsts = 0, rests = 0;
+            for (const auto& arc : found->second) {
+                if (arc.first == first) ++firsts, item = arc.second;
+                else if (arc.first == rest) ++rests, next = arc.second;
+                else return false;
+            }
+            if (rests != 1 || firsts > 1) return false;
+            if (firsts == 1) items.push_back(render(arcs, item, depth + 1));
+            else if (next != nil || length > 0) return false;
+            cell = next;
+        }
+        text = "(";
+        for (const std::string& item : items) text += " " + item;
+        text += " )";
+        return true;
+    }
+
+    std::map<std::string, std::string> prefixes_;
+};
+
+}  // namespace testsupport
