@@ -23,6 +23,36 @@ void replaceAll(std::string& text, const std::string& pattern, const std::string
     text.swap(result);
 }
 
+namespace {
+
+bool isRunOf(const std::string& text, char c) {
+    return text.find_first_not_of(c) == std::string::npos;
+}
+
+// Pattern and replacement are runs of one character (two blanks by one): every run of that character
+// in the text shrinks on its own until it is shorter than the pattern.
+void shrinkRuns(std::string& text, char c, std::string::size_type patternSize, std::string::size_type replacementSize) {
+    const std::string::size_type step = patternSize - replacementSize;
+    std::string result;
+    result.reserve(text.size());
+    std::string::size_type i = 0;
+    while (i < text.size()) {
+        std::string::size_type end = text.find_first_not_of(c, i);
+        if (end == std::string::npos) end = text.size();
+        if (end == i) {
+            result += text[i++];
+            continue;
+        }
+        std::string::size_type run = end - i;
+        if (run >= patternSize) run -= (run - patternSize + step) / step * step;
+        result.append(run, c);
+        i = end;
+    }
+    text.swap(result);
+}
+
+}  // namespace
+
 void replaceRepeatedly(std::string& text, const std::string& pattern, const std::string& replacement) {
     if (pattern.empty()) return;
     if (replacement.size() >= pattern.size()) {
@@ -30,6 +60,10 @@ void replaceRepeatedly(std::string& text, const std::string& pattern, const std:
         return;
     }
     if (text.find(pattern) == std::string::npos) return;
+    if (isRunOf(pattern, pattern[0]) && isRunOf(replacement, pattern[0])) {
+        shrinkRuns(text, pattern[0], pattern.size(), replacement.size());
+        return;
+    }
     // All occurrences have the pattern's length, so the one that starts first is also the one that ends
     // first. Characters move into `done` one by one; `done` never holds an occurrence, so the first time
     // it ends with the pattern that is the text's first occurrence. Its replacement goes back in front of
