@@ -7,6 +7,6 @@ scripts/build.sh
 repo="$PWD/out/demo"
 mkdir -p "$repo"
 cp examples/example.exp "$repo/"
-build/sartell example.exp example.owl https://example.org/ontologies/Example "$repo" 0 1 1 "" 1
+build/sartell example.exp example.owl https://example.org/ontologies/Example "$repo" 0 1 1 http://example.org/external/ 1
 echo "Ontologies written to $repo:"
 ls "$repo"

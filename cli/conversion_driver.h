@@ -1,0 +1,7 @@
+#pragma once
+#include "cli/conversion_settings.h"
+#include "express/schema.h"
+
+// Turns a parsed schema into the schema ontology (and, on request, the rules ontology) in the repository.
+// False when a root graph could not be created.
+bool runConversion(ExpressSchema& schema, ConversionSettings settings);

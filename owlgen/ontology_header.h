@@ -1,0 +1,23 @@
+#pragma once
+// Header annotations and namespace prefixes of the schema and rules ontologies.
+#include <string>
+
+#include "cli/conversion_settings.h"
+#include "express/schema.h"
+#include "rdf/graph.h"
+#include "rdf/manager.h"
+
+// The last element of text read as a path; "." when text ends in a separator.
+std::string pathFileName(const std::string& text);
+// pathFileName without its last extension; "." and ".." unchanged.
+std::string pathStem(const std::string& text);
+
+// True when the ontology URI names an IFC schema (case-sensitive "IFC" or "ifc").
+bool isIfcOntologyUri(const std::string& uri);
+
+void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager,
+                               const ExpressSchema& schema, const ConversionSettings& settings);
+void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema);
+
+// Registers rdf, rdfs, owl, xsd, dce, [expr,] vann, list and cc in this order.
+void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr);

@@ -1,0 +1,64 @@
+// The sartell executable's answers to incomplete and unusable command lines.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+using testsupport::runSartell;
+using testsupport::TempDir;
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+TEST(CommandLine, MissingArgumentsPrintUsageThenTheirErrorAndExitZero) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {{{}, "ERROR: Input EXPRESS file not defined\n"},
+                 {{"a.exp"}, "ERROR: Output OWL file not defined\n"},
+                 {{"a.exp", "a.owl"}, "ERROR: Output Ontology URI not defined\n"}};
+    for (const Case& c : cases) {
+        auto r = runSartell(c.args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.output.rfind("\n\n\n" + std::string(80, '*') + "\n", 0), 0u);
+        EXPECT_NE(r.output.find("Command line arguments: "), std::string::npos);
+        EXPECT_TRUE(endsWith(r.output, std::string(80, '*') + "\n\n" + c.error)) << r.output;
+        EXPECT_EQ(r.errors, "");
+    }
+}
+
+TEST(CommandLine, UnusableInputsAreReportedAsNotFound) {
+    TempDir dir;
+    mkdir(dir.file("folder.exp").c_str(), 0700);
+    mkfifo(dir.file("pipe.exp").c_str(), 0600);
+    struct Case {
+        std::string input;
+        std::string printed;
+    } cases[] = {
+        {"missing.exp", "\"" + dir.file("missing.exp") + "\""},
+        {"folder.exp", "\"" + dir.file("folder.exp") + "\""},
+        {"pipe.exp", "\"" + dir.file("pipe.exp") + "\""},
+        {"a\"b&c.exp", "\"" + dir.path() + "/a&\"b&&c.exp\""},
+        {std::string(10000, 'x'), "\"" + dir.path() + "/" + std::string(10000, 'x') + "\""},
+        {"\xc3\xa9\xff.exp", "\"" + dir.path() + "/\xc3\xa9\xff.exp\""},
+    };
+    for (const Case& c : cases) {
+        auto r = runSartell({c.input, "o.owl", "http://x/O", dir.path()});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_TRUE(endsWith(r.output, "ERROR: Input EXPRESS file not found: " + c.printed + "\n"))
+            << r.output.substr(r.output.size() > 300 ? r.output.size() - 300 : 0);
+        EXPECT_EQ(r.errors, "");
+    }
+}
+
+TEST(CommandLine, EmptyArgumentsDoNotCrash) {
+    auto r = runSartell({"", "", "", "", "", "", "", "", "", ""});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.output.find("ERROR: Input EXPRESS file not found: \"\""), std::string::npos);
+}
