@@ -81,8 +81,7 @@ void generateEnumerations(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, boo
 namespace {
 
 // The member's class, or the null node after reporting and counting the miss.
-Node memberClass(const ExpressSchema& schema, const std::string& member, const std::string& select,
-                 int& errorCount) {
+Node memberClass(const ExpressSchema& schema, const std::string& member, const std::string& select, int& errorCount) {
     if (hasNode(schema.classNodes, member)) return schema.classNodes.at(member);
     std::cout << " * Error: NOT found class: " << member << " for SELECT: " << select << std::endl;
     ++errorCount;

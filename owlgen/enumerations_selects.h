@@ -12,5 +12,4 @@ void generateEnumerations(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, boo
 
 // One class per select under SELECT, tied to its member classes: as their superclass with the LDWG
 // decisions, otherwise as the union of them. A member without a class is reported and counted.
-void generateSelectClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, bool adoptLdwgDecisions,
-                           int& errorCount);
+void generateSelectClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, bool adoptLdwgDecisions, int& errorCount);

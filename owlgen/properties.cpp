@@ -92,8 +92,8 @@ void generateProperty(GenerationContext& context, const std::string& entityName,
     graph.addTriple(property, V::rdfs_label, Node::literal(attribute.name));
     if (attribute.maxCard == "1") graph.addTriple(property, V::rdf_type, V::owl_FunctionalProperty);
     if (!attribute.inverseOf.empty()) {
-        Node forward = GenerationContext::nameIn(
-            graph, propertyIriName(schema, ldwg, attribute.inverseOf, attribute.targetType));
+        Node forward =
+            GenerationContext::nameIn(graph, propertyIriName(schema, ldwg, attribute.inverseOf, attribute.targetType));
         graph.addTriple(property, V::owl_inverseOf, forward);
     }
 
