@@ -9,7 +9,8 @@ namespace RdfCpp {
 
 class ConnectorLocal : public Connector {
 public:
-    // A non-empty repositoryPath is created (with its parents) relative to the current directory.
+    // For a non-empty repositoryPath the repository folder (getRepositoryFolder()) is created with its parents;
+    // a failure is printed, never thrown.
     ConnectorLocal(const std::string& serFormat, const std::string& repositoryPath, const std::string& tboxFolder);
 
     bool _readConfig(const std::string& configFile) override;
