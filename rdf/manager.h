@@ -49,7 +49,8 @@ public:
     OntologyProperty* getOntologyProperty(const Redland::Node& property);
     OntologyClass* getOntologyClass(const Redland::Node& cls);
     // Restriction chains stated with rdfs:subClassOf on cls or an ancestor, of exactly `steps` steps whose
-    // kinds are all in `kinds`; they belong to the manager's class descriptions.
+    // kinds are all in `kinds` (steps < 1: any length; empty kinds: any kind); cls's own chains first, then
+    // the nearest ancestors'. They belong to the manager's class descriptions.
     std::vector<ClassRestrictions*> getClassRestrictions(const Redland::Node& cls, int steps,
                                                          const std::set<Redland::Node>& kinds);
 

@@ -129,6 +129,8 @@ const std::vector<ClassRestrictions*>& OntologyClass::getOwnRestrictions() {
                 }
                 if (!kind.isValid()) break;
                 int cardinality = -1;
+                // A qualified cardinality holds its number; its class or data range, possibly the next
+                // step, hangs on owl:onClass or owl:onDataRange, where the writer puts it.
                 if (isCardinalityKind(kind) && value.isLiteral()) {
                     cardinality = cardinalityOf(value.getLiteralValue());
                     value = firstTarget(graph, current, Vocabulary::owl_onClass);
