@@ -27,13 +27,6 @@ mode_t targetMode(const std::string& target) {
     return 0666 & ~mask;
 }
 
-bool flushToDisk(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool ok = fsync(fd) == 0;
-    return close(fd) == 0 && ok;
-}
-
 // An exception from write must not leave the temporary file behind.
 bool writeGuarded(const std::function<bool(const std::string&)>& write, const std::string& temp) {
     try {
@@ -66,8 +59,6 @@ bool replaceFileAtomically(const std::string& target, const std::function<bool(c
         error = systemError("cannot set the permissions of", temp);
     } else if (!writeGuarded(write, temp)) {
         error = "cannot write " + temp;
-    } else if (!flushToDisk(temp)) {
-        error = systemError("cannot flush", temp);
     } else if (std::rename(temp.c_str(), target.c_str()) != 0) {
         error = systemError("cannot replace", target);
     } else {
