@@ -184,6 +184,7 @@ void writeSetType(GenerationContext& ctx, const ExpressDefinedType& type, const 
     ctx.schema.classNodes[type.name] = cls;
     const Node member = findNode(ctx.schema.classNodes, type.underlyingType);
     const Node hasSet = findNode(ctx.schema.propertyNodes, "hasSet");
+    if (!member.isValid()) return;  // a missing filler would be written as an empty union
     addRestriction(manager, -1, V::owl_allValuesFrom, cls, hasSet, member, &g);
 
     const int lo = leadingInteger(type.aggMin);

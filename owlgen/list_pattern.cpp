@@ -52,7 +52,8 @@ void defineListVocabulary(GenerationContext& ctx, const Node& list, const Node& 
 void writeHasNextChain(GenerationContext& ctx, const Node& cls, const Restriction* leading,
                        const Node& repeatedKind, long long repeats, const Node& lastKind, int lastCardinality,
                        const Node& lastFiller) {
-    if (repeats > maxRepeatedLinks) return;
+    // Without the list class of the member the innermost value would be an empty union, that is owl:Nothing.
+    if (!lastFiller.isValid() || repeats > maxRepeatedLinks) return;
     if (repeats < 0) repeats = 0;
     RdfCpp::OntologyProperty* hasNext = ctx.manager.getOntologyProperty(findNode(ctx.schema.propertyNodes, "hasNext"));
 
@@ -96,9 +97,8 @@ ListClasses generateListClass(GenerationContext& ctx, const std::string& memberN
     const std::string listName = memberName + "_List";
     const std::string emptyListName = memberName + "_EmptyList";
 
-    auto member = classNodes.find(memberName);
-    if (classNodes.count(listName) == 0 && member != classNodes.end()) {
-        const Node memberClass = member->second;
+    if (classNodes.count(listName) == 0 && hasNode(classNodes, memberName)) {
+        const Node memberClass = classNodes[memberName];
         const std::map<std::string, Node>& properties = ctx.schema.propertyNodes;
         RdfCpp::GraphManager* manager = &ctx.manager;
         const std::string ns = graph.getUri() + "#";

@@ -246,6 +246,16 @@ TEST_F(ListPattern, LeadingRestrictionStartsEveryChain) {
                          all("s:hasPoints", bindNext(allNext(allNext(exactly(0, L))), false))}));
 }
 
+TEST_F(ListPattern, NoChainWithoutTheListClasses) {
+    start(true);
+    schema.classNodes["Blank"] = Node();  // an entry without a class
+    ListClasses classes = generateListClass(*ctx, "Blank", *graph);
+    EXPECT_FALSE(classes.list.isValid());
+    addListBoundsChains(*ctx, cls("T"), nullptr, "2", "3", classes);
+    addArrayLengthChains(*ctx, cls("T"), "1", "2", classes);
+    EXPECT_EQ(contents(), Lines{});
+}
+
 TEST_F(ListPattern, EmptyListStepUsesDataRangeWhenHasNextIsUndeclared) {
     start(true);  // nothing the manager holds declares the list vocabulary
     schema.classNodes["M"] = cls("M");
