@@ -222,6 +222,7 @@ bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGrap
                 error);
             if (!serialized) throw Exception(saveError + "failed to serialize to file");
             if (!replaced) throw Exception(saveError + error);
+            graph->markSaved(prefixes, file.string());
         } else {
             std::string text;
             if (!graph->serializeToString(text, prefixes, serFormat))

@@ -1,5 +1,7 @@
 #include "rdf/graph.h"
 
+#include <sys/stat.h>
+
 #include <boost/filesystem/path.hpp>
 #include <cstdlib>
 #include <iostream>
@@ -75,7 +77,7 @@ bool Graph::setUri(std::string newUri) {
         if (individual.isResource() && individual.getNamespace() == oldNamespace)
             replaceNode(individual, Node(newNamespace + individual.getLocalName()));
     }
-    modified = true;
+    touch();
     return true;
 }
 
@@ -314,6 +316,44 @@ void Graph::clear() {
     prefixes.clear();
     counter = 0;
     modified = false;
+    saved = false;
+}
+
+namespace {
+
+bool fileStamp(const std::string& file, long long& modifiedNs, long long& size) {
+    struct stat status;
+    if (stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    modifiedNs = static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec;
+    size = static_cast<long long>(status.st_size);
+    return true;
+}
+
+}  // namespace
+
+void Graph::markSaved(const std::map<std::string, std::string>& savedPrefixes, const std::string& file) {
+    saved = fileStamp(file, savedState.modifiedNs, savedState.size);
+    savedState.changes = changes;
+    savedState.prefixes = savedPrefixes;
+    savedState.file = file;
+}
+
+bool Graph::matchesSavedFile() const {
+    long long modifiedNs = 0, size = -1;
+    return saved && changes == savedState.changes && fileStamp(savedState.file, modifiedNs, size) &&
+           modifiedNs == savedState.modifiedNs && size == savedState.size;
+}
+
+void Graph::restoreAsLoaded() {
+    modified = false;
+    prefixes.clear();
+    namespaceUris.clear();
+    // The serializer declares every namespace it is given; a parser of the file would report them all.
+    for (const auto& entry : savedState.prefixes) {
+        if (entry.first.empty() || entry.second.empty()) continue;
+        prefixes[entry.first] = entry.second;
+        namespaceUris.insert(entry.first);
+    }
 }
 
 bool RdfList::addList(const Node& head, Graph* graph) const {

@@ -69,10 +69,32 @@ public:
 
     Connector* getConnector() const { return connector; }
 
+    // Saving remembers the state and the file written, so that a graph unchanged since then can stand in
+    // for a reload of that file (reloading a large ontology costs far more than keeping it).
+    void markSaved(const std::map<std::string, std::string>& savedPrefixes, const std::string& file);
+    // Unchanged since its last save, and its file is still the one written then.
+    bool matchesSavedFile() const;
+    // Makes the graph look as if just loaded from its saved file: unmodified, with the file's prefixes.
+    void restoreAsLoaded();
+
 protected:
     void clear();  // uri, namespaces, prefixes, counter, modified flag
+    void touch() {
+        modified = true;
+        ++changes;
+    }
 
     bool modified = false;
+    unsigned long changes = 0;
+    struct SavedState {
+        unsigned long changes = 0;
+        std::map<std::string, std::string> prefixes;
+        std::string file;
+        long long modifiedNs = 0;
+        long long size = -1;
+    };
+    bool saved = false;
+    SavedState savedState;
     int counter = 0;
     std::string uri;
     std::set<std::string> namespaceUris;

@@ -52,7 +52,25 @@ void GraphManager::clear() {
     retiredProperties.clear();
     retiredClasses.clear();
     adding.clear();
+    reusable.clear();
+    for (auto& graph : owned) {
+        if (!graph->matchesSavedFile()) continue;
+        const std::string uri = graph->getUri();
+        if (!uri.empty()) reusable[uri] = std::move(graph);
+    }
     owned.clear();
+}
+
+Graph* GraphManager::takeReusable(const std::string& uri, Connector* connector) {
+    auto found = reusable.find(uri);
+    if (found == reusable.end()) return nullptr;
+    std::unique_ptr<Graph> graph = std::move(found->second);
+    reusable.erase(found);
+    Connector* own = graph->getConnector();
+    const bool sameRepository = !connector || (own && own->isSameRepository(connector));
+    if (!sameRepository || !graph->matchesSavedFile()) return nullptr;
+    graph->restoreAsLoaded();
+    return keep(std::move(graph));
 }
 
 bool GraphManager::setPrefix(const std::string& namespaceUri, const std::string& prefix) {
@@ -65,6 +83,7 @@ Graph* GraphManager::findGraph(const std::string& uri, Connector* connector) {
     if (uri.empty()) return nullptr;
     auto held = graphs.find(uri);
     if (held != graphs.end()) return held->second;
+    if (Graph* graph = takeReusable(uri, connector)) return graph;
     if (connector) {
         if (Graph* graph = keep(connector->loadGraph(uri))) return graph;
     }

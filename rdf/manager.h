@@ -75,6 +75,10 @@ private:
     std::map<Redland::Node, std::unique_ptr<OntologyClass>> classCache;
     std::string rootDataModelPath;
     std::vector<std::unique_ptr<Graph>> owned;  // every graph created or loaded since the last clear()
+    // Graphs of the previous project that were saved and not changed since, by URI: a later request for
+    // one of them takes it back instead of parsing its file again.
+    std::map<std::string, std::unique_ptr<Graph>> reusable;
+    Graph* takeReusable(const std::string& uri, Connector* connector);
     std::set<std::string> adding;                // URIs whose imports _add_model is following
     // Descriptions dropped from the caches stay alive until clear(): callers may still hold them.
     std::vector<std::unique_ptr<OntologyProperty>> retiredProperties;

@@ -112,7 +112,7 @@ bool Model::addStatement(const Statement& statement) {
     const bool started = transactionStart();
     librdf_statement* st = statement.get();
     bool added = st && librdf_statement_is_complete(st) && librdf_model_add_statement(model_, st) == 0;
-    if (added) modified = true;
+    if (added) touch();
     if (started) transactionCommit();
     return added;
 }
@@ -129,7 +129,7 @@ bool Model::removeStatement(const Statement& statement) {
     const bool started = transactionStart();
     librdf_statement* st = statement.get();
     bool removed = st && librdf_statement_is_complete(st) && librdf_model_remove_statement(model_, st) == 0;
-    if (removed) modified = true;
+    if (removed) touch();
     if (started) transactionCommit();
     return removed;
 }
