@@ -1,5 +1,5 @@
 #pragma once
-// A graph held in one in-memory librdf model (indexed "hashes" storage).
+// A graph held in one in-memory librdf model (librdf's indexed "trees" storage).
 #include <librdf.h>
 
 #include "rdf/graph.h"
