@@ -1,5 +1,7 @@
 #include "owlgen/express_ontology.h"
 
+#include "owlgen/header_annotations.h"
+#include "owlgen/list_pattern.h"
 #include "owlgen/ontology_header.h"
 #include "owlgen/ontology_iris.h"
 #include "rdf/vocabulary.h"
@@ -8,22 +10,11 @@ using Redland::Node;
 
 namespace {
 
-Node term(const char* ns, const char* name) { return Node(std::string(ns) + name); }
-
-void annotationProperty(RdfCpp::Graph& graph, const char* name) {
-    graph.addTriple(term(Vocabulary::DC_NS, name), Vocabulary::rdf_type,
-                    term(Vocabulary::OWL_NS, "AnnotationProperty"));
-}
-
-void annotate(RdfCpp::Graph& graph, const Node& subject, const char* ns, const char* name, const std::string& value) {
-    graph.addTriple(subject, term(ns, name), Node::literal(value));
-}
-
 Node maxCardinalityZero(RdfCpp::Graph& graph, const Node& property) {
     Node restriction = Node::blank();
     graph.addTriple(restriction, Vocabulary::rdf_type, Vocabulary::owl_Restriction);
     graph.addTriple(restriction, Vocabulary::owl_onProperty, property);
-    graph.addTriple(restriction, term(Vocabulary::OWL_NS, "maxCardinality"),
+    graph.addTriple(restriction, headerTerm(Vocabulary::OWL_NS, "maxCardinality"),
                     Node::typedLiteral("0", std::string(Vocabulary::XSD_NS) + "nonNegativeInteger"));
     return restriction;
 }
@@ -38,35 +29,17 @@ void writeListVocabulary(RdfCpp::Graph& graph) {
 
     graph.addCreator(OntologyIris::authorCredit);
     graph.setDescription("OWL ontology for lists of EXPRESS aggregations");
-    annotationProperty(graph, "title");
+    declareDcAnnotationProperty(graph, "title");
     annotate(graph, ontology, Vocabulary::DC_NS, "title", "LIST");
     annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespacePrefix", "list");
     annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespaceUri", ns);
     annotate(graph, ontology, Vocabulary::CC_NS, "license", OntologyIris::licenceIri);
 
-    graph.addTriple(list, Vocabulary::rdf_type, Vocabulary::owl_Class);
+    declareListTerms(graph, list, isFollowedBy, hasNext, hasContents);
     graph.addTriple(empty, Vocabulary::rdf_type, Vocabulary::owl_Class);
     graph.addTriple(empty, Vocabulary::rdfs_subClassOf, list);
     graph.addTriple(empty, Vocabulary::rdfs_subClassOf, maxCardinalityZero(graph, hasContents));
     graph.addTriple(empty, Vocabulary::rdfs_subClassOf, maxCardinalityZero(graph, hasNext));
-
-    graph.addTriple(isFollowedBy, Vocabulary::rdf_type, Vocabulary::owl_ObjectProperty);
-    graph.addTriple(isFollowedBy, Vocabulary::rdf_type, Vocabulary::owl_TransitiveProperty);
-    graph.addTriple(isFollowedBy, Vocabulary::rdfs_domain, list);
-    graph.addTriple(isFollowedBy, Vocabulary::rdfs_range, list);
-    graph.addTriple(isFollowedBy, Vocabulary::rdfs_label, Node::literal("isFollowedBy"));
-
-    graph.addTriple(hasNext, Vocabulary::rdf_type, Vocabulary::owl_ObjectProperty);
-    graph.addTriple(hasNext, Vocabulary::rdf_type, Vocabulary::owl_FunctionalProperty);
-    graph.addTriple(hasNext, Vocabulary::rdfs_subPropertyOf, isFollowedBy);
-    graph.addTriple(hasNext, Vocabulary::rdfs_domain, list);
-    graph.addTriple(hasNext, Vocabulary::rdfs_range, list);
-    graph.addTriple(hasNext, Vocabulary::rdfs_label, Node::literal("hasNext"));
-
-    graph.addTriple(hasContents, Vocabulary::rdf_type, Vocabulary::owl_ObjectProperty);
-    graph.addTriple(hasContents, Vocabulary::rdf_type, Vocabulary::owl_FunctionalProperty);
-    graph.addTriple(hasContents, Vocabulary::rdfs_domain, list);
-    graph.addTriple(hasContents, Vocabulary::rdfs_label, Node::literal("hasContents"));
 }
 
 }  // namespace
@@ -97,12 +70,12 @@ void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& conn
     graph->addCreator(reviserCredit);
     graph->addCreator(authorCredit);
     graph->setDescription("OWL ontology for EXPRESS concepts");
-    annotationProperty(*graph, "language");
+    declareDcAnnotationProperty(*graph, "language");
     annotate(*graph, O, Vocabulary::DC_NS, "language", "en");
-    annotationProperty(*graph, "identifier");
-    annotationProperty(*graph, "title");
+    declareDcAnnotationProperty(*graph, "identifier");
+    declareDcAnnotationProperty(*graph, "title");
     annotate(*graph, O, Vocabulary::DC_NS, "title", "EXPRESS");
-    annotationProperty(*graph, "date");
+    declareDcAnnotationProperty(*graph, "date");
     annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespacePrefix", "expr");
     annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespaceUri", expressPreferredNamespaceUri);
     annotate(*graph, O, Vocabulary::CC_NS, "license", licenceIri);

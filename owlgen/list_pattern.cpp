@@ -22,8 +22,17 @@ const char* const listTermNames[] = {"isFollowedBy", "hasNext", "hasContents"};
 void defineListVocabulary(GenerationContext& ctx, const Node& list, const Node& emptyList,
                           const Node& isFollowedBy, const Node& hasNext, const Node& hasContents) {
     RdfCpp::Graph& g = ctx.schemaGraph;
-    g.addTriple(list, V::rdf_type, V::owl_Class);
     g.addTriple(emptyList, V::rdf_type, V::owl_Class);
+    declareListTerms(g, list, isFollowedBy, hasNext, hasContents);
+    addRestriction(&ctx.manager, -1, V::owl_allValuesFrom, list, isFollowedBy, list, &g);
+    addRestriction(&ctx.manager, -1, V::owl_allValuesFrom, list, hasNext, list, &g);
+}
+
+}  // namespace
+
+void declareListTerms(RdfCpp::Graph& g, const Node& list, const Node& isFollowedBy, const Node& hasNext,
+                      const Node& hasContents) {
+    g.addTriple(list, V::rdf_type, V::owl_Class);
 
     g.addTriple(isFollowedBy, V::rdf_type, V::owl_ObjectProperty);
     g.addTriple(isFollowedBy, V::rdf_type, V::owl_TransitiveProperty);
@@ -42,10 +51,9 @@ void defineListVocabulary(GenerationContext& ctx, const Node& list, const Node& 
     g.addTriple(hasContents, V::rdf_type, V::owl_FunctionalProperty);
     g.addTriple(hasContents, V::rdfs_domain, list);
     g.addTriple(hasContents, V::rdfs_label, Node::literal("hasContents"));
-
-    addRestriction(&ctx.manager, -1, V::owl_allValuesFrom, list, isFollowedBy, list, &g);
-    addRestriction(&ctx.manager, -1, V::owl_allValuesFrom, list, hasNext, list, &g);
 }
+
+namespace {
 
 // A chain on cls into the schema graph: leading (if any), `repeats` filler-less steps of repeatedKind on
 // hasNext, then the last step on hasNext.

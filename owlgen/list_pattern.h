@@ -17,6 +17,10 @@ struct ListClasses {
 // LDWG decisions, otherwise to terms defined in the schema graph.
 void setUpListVocabulary(GenerationContext& ctx);
 
+// The list class and the three list properties with their characteristics, domains, ranges and labels.
+void declareListTerms(RdfCpp::Graph& graph, const Redland::Node& list, const Redland::Node& isFollowedBy,
+                      const Redland::Node& hasNext, const Redland::Node& hasContents);
+
 // Makes memberName + "_List" (and "_EmptyList" with the LDWG decisions) in graph on the first request for a
 // member that has a class; every request returns the classes as they are then.
 ListClasses generateListClass(GenerationContext& ctx, const std::string& memberName, RdfCpp::Graph& graph);

@@ -2,24 +2,11 @@
 
 #include <boost/filesystem/path.hpp>
 
+#include "owlgen/header_annotations.h"
 #include "owlgen/ontology_iris.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
-
-namespace {
-
-Node term(const char* ns, const char* name) { return Node(std::string(ns) + name); }
-
-void annotationProperty(RdfCpp::Graph& graph, const Node& property) {
-    graph.addTriple(property, Vocabulary::rdf_type, Node(std::string(Vocabulary::OWL_NS) + "AnnotationProperty"));
-}
-
-void annotate(RdfCpp::Graph& graph, const Node& subject, const char* ns, const char* name, const std::string& value) {
-    graph.addTriple(subject, term(ns, name), Node::literal(value));
-}
-
-}  // namespace
 
 std::string pathFileName(const std::string& text) { return boost::filesystem::path(text).filename().string(); }
 
@@ -46,7 +33,7 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
     using namespace OntologyIris;
     const Node S(settings.ontologyUri);
     const char* DC = Vocabulary::DC_NS;
-    schemaGraph.addTriple(S, term(Vocabulary::OWL_NS, "versionIRI"), Node(settings.ontologyVersionUri));
+    schemaGraph.addTriple(S, headerTerm(Vocabulary::OWL_NS, "versionIRI"), Node(settings.ontologyVersionUri));
     schemaGraph.addCreator(authorCredit);
     if (isIfcOntologyUri(settings.ontologyUri)) {
         schemaGraph.addCreator(reviserCredit);
@@ -55,12 +42,12 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
             "Model (BIM) data");
         for (const std::string& credit : contributorCredits) annotate(schemaGraph, S, DC, "contributor", credit);
     }
-    annotationProperty(schemaGraph, term(DC, "language"));
+    declareDcAnnotationProperty(schemaGraph, "language");
     annotate(schemaGraph, S, DC, "language", "en");
-    annotationProperty(schemaGraph, term(DC, "identifier"));
-    annotationProperty(schemaGraph, term(DC, "title"));
+    declareDcAnnotationProperty(schemaGraph, "identifier");
+    declareDcAnnotationProperty(schemaGraph, "title");
     annotate(schemaGraph, S, DC, "title", pathStem(schema.schemaFile));
-    annotationProperty(schemaGraph, term(DC, "date"));
+    declareDcAnnotationProperty(schemaGraph, "date");
     annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespacePrefix", "ifc");
     annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespaceUri", settings.ontologyUri);
     annotate(schemaGraph, S, Vocabulary::CC_NS, "license", licenceIri);
@@ -78,14 +65,14 @@ void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rule
     using namespace OntologyIris;
     const Node R(rulesUri);
     const char* DC = Vocabulary::DC_NS;
-    rulesGraph.addTriple(R, term(Vocabulary::OWL_NS, "versionIRI"), R);
+    rulesGraph.addTriple(R, headerTerm(Vocabulary::OWL_NS, "versionIRI"), R);
     rulesGraph.addCreator(authorCredit);
     rulesGraph.setDescription("Class expressions derived from WHERE RULES in EXPRESS schema file");
-    annotationProperty(rulesGraph, term(DC, "language"));
+    declareDcAnnotationProperty(rulesGraph, "language");
     annotate(rulesGraph, R, DC, "language", "en");
-    annotationProperty(rulesGraph, term(DC, "format"));
-    annotationProperty(rulesGraph, term(DC, "identifier"));
-    annotationProperty(rulesGraph, term(DC, "title"));
+    declareDcAnnotationProperty(rulesGraph, "format");
+    declareDcAnnotationProperty(rulesGraph, "identifier");
+    declareDcAnnotationProperty(rulesGraph, "title");
     annotate(rulesGraph, R, DC, "title", pathStem(rulesUri));
     annotate(rulesGraph, R, Vocabulary::CC_NS, "license", licenceIri);
     annotate(rulesGraph, R, DC, "date", headerDate);

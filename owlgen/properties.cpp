@@ -1,8 +1,8 @@
 #include "owlgen/properties.h"
 
-#include <climits>
 #include <iostream>
 
+#include "express/text_ops.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/restrictions.h"
@@ -12,19 +12,6 @@ using Redland::Node;
 namespace V = Vocabulary;
 
 namespace {
-
-// atoi without its undefined behaviour on overflow: saturates instead.
-int leadingInteger(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
-    if (value > INT_MAX) value = negative ? static_cast<long long>(INT_MAX) + 1 : INT_MAX;
-    return static_cast<int>(negative ? -value : value);
-}
 
 bool isListOrArray(const ExpressAttribute& attribute) { return attribute.isList || attribute.isArray; }
 
