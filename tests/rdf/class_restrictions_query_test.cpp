@@ -50,7 +50,7 @@ struct Project {
 };
 
 // One step to write: kind, property, fillers, cardinality, facets.
-struct StepSpec {
+struct StepShape {
     Node kind;
     Node property;
     std::vector<Node> fillers;
@@ -59,14 +59,14 @@ struct StepSpec {
 };
 
 // Writes the chain through ClassRestrictions, as the generation phases do.
-void writeChain(Project& project, const Node& cls, const std::vector<StepSpec>& specs,
+void writeChain(Project& project, const Node& cls, const std::vector<StepShape>& shapes,
                 RdfCpp::Graph* graph = nullptr) {
     std::vector<std::unique_ptr<Restriction>> steps;
     ClassRestrictions chain(cls);
-    for (const StepSpec& spec : specs) {
-        steps.push_back(std::make_unique<Restriction>(spec.kind, project.manager.getOntologyProperty(spec.property),
-                                                      Node(), spec.cardinality, spec.facets));
-        for (const Node& filler : spec.fillers) steps.back()->addFiller(filler);
+    for (const StepShape& shape : shapes) {
+        steps.push_back(std::make_unique<Restriction>(shape.kind, project.manager.getOntologyProperty(shape.property),
+                                                      Node(), shape.cardinality, shape.facets));
+        for (const Node& filler : shape.fillers) steps.back()->addFiller(filler);
         chain.restrictions.push_back(steps.back().get());
     }
     ASSERT_TRUE(chain.write(graph ? graph : project.graph));
@@ -77,7 +77,7 @@ std::vector<ClassRestrictions*> allChains(Project& project, const Node& cls) {
 }
 
 void expectSameChain(Project& project, const ClassRestrictions& read, const Node& cls,
-                     const std::vector<StepSpec>& written) {
+                     const std::vector<StepShape>& written) {
     EXPECT_EQ(read.cls, cls);
     ASSERT_EQ(read.restrictions.size(), written.size());
     for (std::size_t i = 0; i < written.size(); ++i) {
@@ -106,7 +106,7 @@ TEST(ClassRestrictionsQuery, ChainsReadBackEqualTheChainsWritten) {
 
     struct Case {
         std::string name;
-        std::vector<StepSpec> steps;
+        std::vector<StepShape> steps;
     };
     const std::vector<Case> cases = {
         {"OneStepAll", {{V::owl_allValuesFrom, p, {d}}}},
