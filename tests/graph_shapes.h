@@ -79,6 +79,18 @@ public:
         return text + " ]";
     }
 
+    // An owl:Restriction holding these pairs, and the common kinds of restriction.
+    static std::string restriction(std::vector<std::string> pairs) {
+        pairs.push_back("a owl:Restriction");
+        return blank(pairs);
+    }
+    static std::string all(const std::string& property, const std::string& value) {
+        return restriction({"owl:onProperty " + property, "owl:allValuesFrom " + value});
+    }
+    static std::string some(const std::string& property, const std::string& value) {
+        return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
+    }
+
 private:
     using Arcs = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
 

@@ -26,18 +26,8 @@ const std::string vocabularyUri = "http://example.org/v";
 const std::string xsd = "http://www.w3.org/2001/XMLSchema#";
 using Lines = std::multiset<std::string>;
 
-std::string restriction(std::vector<std::string> pairs) {
-    pairs.push_back("a owl:Restriction");
-    return GraphShapes::blank(pairs);
-}
-std::string all(const std::string& property, const std::string& value) {
-    return restriction({"owl:onProperty " + property, "owl:allValuesFrom " + value});
-}
-std::string some(const std::string& property, const std::string& value) {
-    return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
-}
 std::string qualified(const std::string& kind, int n, const std::string& property, const std::string& cls) {
-    return restriction({"owl:onProperty " + property, "owl:onClass " + cls,
+    return GraphShapes::restriction({"owl:onProperty " + property, "owl:onClass " + cls,
                         "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
 }
 std::string facetRange(const std::string& datatype, const std::string& facets) {
@@ -109,9 +99,9 @@ TEST_F(Datatypes, WrappersWithoutLdwg) {
     EXPECT_EQ(schemaLines("s:hasHexBinary rdfs:domain"),
               Lines{"s:hasHexBinary rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( s:BINARY )"})});
     EXPECT_EQ(schemaLines("s:LOGICAL "),
-              (Lines{"s:LOGICAL a owl:Class", "s:LOGICAL rdfs:subClassOf " + all("s:hasBoolean", "xsd:boolean")}));
+              (Lines{"s:LOGICAL a owl:Class", "s:LOGICAL rdfs:subClassOf " + GraphShapes::all("s:hasBoolean", "xsd:boolean")}));
     EXPECT_EQ(schemaLines("s:REAL "),
-              (Lines{"s:REAL a owl:Class", "s:REAL rdfs:subClassOf " + all("s:hasDouble", "xsd:double")}));
+              (Lines{"s:REAL a owl:Class", "s:REAL rdfs:subClassOf " + GraphShapes::all("s:hasDouble", "xsd:double")}));
     EXPECT_EQ(schema.classNodes.count("LogicalEnum"), 0u);
     EXPECT_EQ(schema.propertyNodes.count("hasLogical"), 0u);
     EXPECT_EQ(schema.classNodes.count("REAL_List"), 0u);
@@ -127,7 +117,7 @@ TEST_F(Datatypes, LogicalIsAnEnumerationWithLdwg) {
     for (const char* name : {"LOGICAL", "LOGICAL_List", "LOGICAL_EmptyList", "LOGICAL_List_List", "REAL_List_List"})
         EXPECT_EQ(schema.classNodes[name], v(name)) << name;
     EXPECT_EQ(vocabularyLines("v:LOGICAL rdfs:subClassOf"),
-              Lines{"v:LOGICAL rdfs:subClassOf " + all("v:hasLogical", "v:LogicalEnum")});
+              Lines{"v:LOGICAL rdfs:subClassOf " + GraphShapes::all("v:hasLogical", "v:LogicalEnum")});
     EXPECT_EQ(vocabularyLines("v:hasLogical "),
               (Lines{"v:hasLogical a owl:ObjectProperty", "v:hasLogical a owl:FunctionalProperty",
                      "v:hasLogical rdfs:label \"hasLogical\"", "v:hasLogical rdfs:domain v:LOGICAL",
@@ -140,8 +130,8 @@ TEST_F(Datatypes, LogicalIsAnEnumerationWithLdwg) {
                          "v:" + value + " rdfs:label \"" + value + "\""}));
     EXPECT_EQ(vocabularyLines("v:hasBoolean rdfs:domain"),
               Lines{"v:hasBoolean rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( v:BOOLEAN )"})});
-    EXPECT_EQ(vocabularyLines("v:INTEGER_List_List rdfs:subClassOf " + all("list:hasContents", "v:INTEGER_List")),
-              Lines{"v:INTEGER_List_List rdfs:subClassOf " + all("list:hasContents", "v:INTEGER_List")});
+    EXPECT_EQ(vocabularyLines("v:INTEGER_List_List rdfs:subClassOf " + GraphShapes::all("list:hasContents", "v:INTEGER_List")),
+              Lines{"v:INTEGER_List_List rdfs:subClassOf " + GraphShapes::all("list:hasContents", "v:INTEGER_List")});
     EXPECT_EQ(vocabularyLines("v:INTEGER_EmptyList "),
               (Lines{"v:INTEGER_EmptyList a owl:Class", "v:INTEGER_EmptyList rdfs:subClassOf list:EmptyList",
                      "v:INTEGER_EmptyList rdfs:subClassOf v:INTEGER_List"}));
@@ -165,10 +155,10 @@ TEST_F(Datatypes, RangeTypesResolveWhateverTheKeyOrder) {
     const std::string facet = facetRange("xsd:double", "( [ xsd:minExclusive \"0\"^^xsd:double ] )");
     EXPECT_EQ(schemaLines("s:IfcPositiveLengthMeasure "),
               (Lines{"s:IfcPositiveLengthMeasure a owl:Class", "s:IfcPositiveLengthMeasure rdfs:subClassOf s:IfcLengthMeasure",
-                     "s:IfcPositiveLengthMeasure rdfs:subClassOf " + all("s:hasDouble", facet)}));
+                     "s:IfcPositiveLengthMeasure rdfs:subClassOf " + GraphShapes::all("s:hasDouble", facet)}));
     EXPECT_EQ(schemaLines("s:A_Positive "),
               (Lines{"s:A_Positive a owl:Class", "s:A_Positive rdfs:subClassOf s:Z_Length",
-                     "s:A_Positive rdfs:subClassOf " + all("s:hasDouble", facet)}));
+                     "s:A_Positive rdfs:subClassOf " + GraphShapes::all("s:hasDouble", facet)}));
     EXPECT_EQ(schemaLines("s:IfcLengthMeasure "),
               (Lines{"s:IfcLengthMeasure a owl:Class", "s:IfcLengthMeasure rdfs:subClassOf s:REAL"}));
     for (const char* name : {"IfcLengthMeasure", "IfcPositiveLengthMeasure", "A_Positive", "Z_Length"}) {
@@ -211,11 +201,11 @@ TEST_F(Datatypes, ValueSetsBoundsAndAggregatesWithRuleExpressions) {
     EXPECT_EQ(schemaLines("s:IfcKind "),
               (Lines{"s:IfcKind a owl:Class", "s:IfcKind rdfs:subClassOf s:STRING",
                      "s:IfcKind rdfs:subClassOf " +
-                         all("s:hasString", GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells}))}));
+                         GraphShapes::all("s:hasString", GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells}))}));
     EXPECT_EQ(schemaLines("s:IfcRatio "),
               (Lines{"s:IfcRatio a owl:Class", "s:IfcRatio rdfs:subClassOf s:REAL",
                      "s:IfcRatio rdfs:subClassOf " +
-                         all("s:hasDouble", facetRange("xsd:double", "( [ xsd:minInclusive \"0\"^^xsd:double ] "
+                         GraphShapes::all("s:hasDouble", facetRange("xsd:double", "( [ xsd:minInclusive \"0\"^^xsd:double ] "
                                                                      "[ xsd:maxExclusive \"1\"^^xsd:double ] )"))}));
     EXPECT_EQ(schema.classNodes.count("REAL_List"), 0u);
     EXPECT_EQ(schemaLines("s:IfcLabel "), (Lines{"s:IfcLabel a owl:Class", "s:IfcLabel rdfs:subClassOf s:STRING"}));
@@ -263,7 +253,7 @@ TEST_F(Datatypes, SetTypesGetHasSetCardinalities) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string n = std::string("s:") + c.name;
-        Lines expected{n + " a owl:Class", n + " rdfs:subClassOf " + all("s:hasSet", "s:IfcPoint")};
+        Lines expected{n + " a owl:Class", n + " rdfs:subClassOf " + GraphShapes::all("s:hasSet", "s:IfcPoint")};
         for (const std::string& bound : c.bounds) expected.insert(n + " rdfs:subClassOf " + bound);
         EXPECT_EQ(schemaLines(n + " "), expected);
         EXPECT_EQ(schema.datatypeNodes.count(c.name), 0u);
@@ -281,8 +271,8 @@ TEST_F(Datatypes, ListTypeWithLdwgReusesTheVocabularyListClass) {
     const std::string exactlyOneEmpty = qualified("qualifiedCardinality", 1, "list:hasNext", "v:INTEGER_EmptyList");
     EXPECT_EQ(schemaLines("s:T "),
               (Lines{"s:T a owl:Class", "s:T rdfs:subClassOf " + L,
-                     "s:T rdfs:subClassOf " + some("list:hasNext", some("list:hasNext", some("list:hasNext", L))),
-                     "s:T rdfs:subClassOf " + all("list:hasNext", all("list:hasNext", exactlyOneEmpty))}));
+                     "s:T rdfs:subClassOf " + GraphShapes::some("list:hasNext", GraphShapes::some("list:hasNext", GraphShapes::some("list:hasNext", L))),
+                     "s:T rdfs:subClassOf " + GraphShapes::all("list:hasNext", GraphShapes::all("list:hasNext", exactlyOneEmpty))}));
     EXPECT_EQ(schema.datatypeNodes.count("T"), 0u);
 }
 
@@ -297,7 +287,7 @@ TEST_F(Datatypes, ArrayTypeWithoutLdwgMakesItsListClassInTheSchema) {
     const std::string zero = qualified("qualifiedCardinality", 0, "s:hasNext", "s:REAL_List");
     EXPECT_EQ(schemaLines("s:IfcTriple "),
               (Lines{"s:IfcTriple a owl:Class", "s:IfcTriple rdfs:subClassOf s:REAL_List",
-                     "s:IfcTriple rdfs:subClassOf " + some("s:hasNext", some("s:hasNext", zero))}));
+                     "s:IfcTriple rdfs:subClassOf " + GraphShapes::some("s:hasNext", GraphShapes::some("s:hasNext", zero))}));
 }
 
 TEST_F(Datatypes, TypesOnEnumerationsSelectsOrUnknownNamesStayUnresolved) {

@@ -20,16 +20,6 @@ namespace {
 const std::string schemaUri = "http://example.org/s";
 using Lines = std::multiset<std::string>;
 
-std::string restriction(std::vector<std::string> pairs) {
-    pairs.push_back("a owl:Restriction");
-    return GraphShapes::blank(pairs);
-}
-std::string all(const std::string& property, const std::string& value) {
-    return restriction({"owl:onProperty " + property, "owl:allValuesFrom " + value});
-}
-std::string some(const std::string& property, const std::string& value) {
-    return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
-}
 
 class ListPattern : public ::testing::Test {
 protected:
@@ -88,8 +78,8 @@ TEST_F(ListPattern, VocabularyIsDefinedInTheSchemaWithoutLdwg) {
         "s:hasContents a owl:FunctionalProperty",
         "s:hasContents rdfs:domain s:List",
         "s:hasContents rdfs:label \"hasContents\"",
-        "s:List rdfs:subClassOf " + all("s:isFollowedBy", "s:List"),
-        "s:List rdfs:subClassOf " + all("s:hasNext", "s:List"),
+        "s:List rdfs:subClassOf " + GraphShapes::all("s:isFollowedBy", "s:List"),
+        "s:List rdfs:subClassOf " + GraphShapes::all("s:hasNext", "s:List"),
     };
     EXPECT_EQ(contents(), expected);
     EXPECT_EQ(schema.propertyNameCount, (std::map<std::string, int>{{"hasContents", 1}, {"hasNext", 1}, {"isFollowedBy", 1}}));
@@ -118,10 +108,10 @@ TEST_F(ListPattern, ListClassWithoutLdwgHasContentsAndNoEmptyList) {
     EXPECT_EQ(schema.classNodes.count("IfcCartesianPoint_EmptyList"), 0u);
     const std::string L = "s:IfcCartesianPoint_List";
     EXPECT_EQ(shapes.linesStartingWith(*graph, L + " "),
-              (Lines{L + " a owl:Class", L + " rdfs:subClassOf s:List", L + " rdfs:subClassOf " + all("s:hasNext", L),
-                     L + " rdfs:subClassOf " + all("s:isFollowedBy", L),
-                     L + " rdfs:subClassOf " + all("s:hasContents", "s:IfcCartesianPoint"),
-                     L + " rdfs:subClassOf " + some("s:hasContents", "s:IfcCartesianPoint")}));
+              (Lines{L + " a owl:Class", L + " rdfs:subClassOf s:List", L + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", L),
+                     L + " rdfs:subClassOf " + GraphShapes::all("s:isFollowedBy", L),
+                     L + " rdfs:subClassOf " + GraphShapes::all("s:hasContents", "s:IfcCartesianPoint"),
+                     L + " rdfs:subClassOf " + GraphShapes::some("s:hasContents", "s:IfcCartesianPoint")}));
     const int afterFirst = GraphShapes::count(*graph);
     EXPECT_EQ(afterFirst - before, 2 + 3 * 4 + 4);
 
@@ -133,10 +123,10 @@ TEST_F(ListPattern, ListClassWithoutLdwgHasContentsAndNoEmptyList) {
     EXPECT_EQ(nested.list, cls("IfcCartesianPoint_List_List"));
     const std::string LL = "s:IfcCartesianPoint_List_List";
     EXPECT_EQ(shapes.linesStartingWith(*graph, LL + " "),
-              (Lines{LL + " a owl:Class", LL + " rdfs:subClassOf s:List", LL + " rdfs:subClassOf " + all("s:hasNext", LL),
-                     LL + " rdfs:subClassOf " + all("s:isFollowedBy", LL),
-                     LL + " rdfs:subClassOf " + all("s:hasContents", L),
-                     LL + " rdfs:subClassOf " + some("s:hasContents", L)}));
+              (Lines{LL + " a owl:Class", LL + " rdfs:subClassOf s:List", LL + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", LL),
+                     LL + " rdfs:subClassOf " + GraphShapes::all("s:isFollowedBy", LL),
+                     LL + " rdfs:subClassOf " + GraphShapes::all("s:hasContents", L),
+                     LL + " rdfs:subClassOf " + GraphShapes::some("s:hasContents", L)}));
 }
 
 TEST_F(ListPattern, ListClassWithLdwgGetsAnEmptyListSubclass) {
@@ -149,8 +139,8 @@ TEST_F(ListPattern, ListClassWithLdwgGetsAnEmptyListSubclass) {
     const std::string L = "s:IfcCartesianPoint_List", Z = "s:IfcCartesianPoint_EmptyList";
     EXPECT_EQ(contents(),
               (Lines{L + " a owl:Class", L + " rdfs:subClassOf list:OWLList",
-                     L + " rdfs:subClassOf " + all("list:hasNext", L), L + " rdfs:subClassOf " + all("list:isFollowedBy", L),
-                     L + " rdfs:subClassOf " + all("list:hasContents", "s:IfcCartesianPoint"), Z + " a owl:Class",
+                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasNext", L), L + " rdfs:subClassOf " + GraphShapes::all("list:isFollowedBy", L),
+                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasContents", "s:IfcCartesianPoint"), Z + " a owl:Class",
                      Z + " rdfs:subClassOf list:EmptyList", Z + " rdfs:subClassOf " + L}));
 }
 
@@ -175,11 +165,11 @@ struct ChainCase {
 
 // "N:hasNext" stands for hasNext in the namespace the vocabulary set-up bound it to.
 std::string exactly(int n, const std::string& filler, bool onClass = true) {
-    return restriction({"owl:onProperty N:hasNext", std::string(onClass ? "owl:onClass " : "owl:onDataRange ") + filler,
+    return GraphShapes::restriction({"owl:onProperty N:hasNext", std::string(onClass ? "owl:onClass " : "owl:onDataRange ") + filler,
                         "owl:qualifiedCardinality \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
 }
-std::string someNext(const std::string& value) { return some("N:hasNext", value); }
-std::string allNext(const std::string& value) { return all("N:hasNext", value); }
+std::string someNext(const std::string& value) { return GraphShapes::some("N:hasNext", value); }
+std::string allNext(const std::string& value) { return GraphShapes::all("N:hasNext", value); }
 std::string bindNext(std::string text, bool ldwg) {
     const std::string placeholder = "N:hasNext", bound = ldwg ? "list:hasNext" : "s:hasNext";
     for (size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at))
@@ -241,9 +231,9 @@ TEST_F(ListPattern, LeadingRestrictionStartsEveryChain) {
     Restriction leading(V::owl_allValuesFrom, manager.getOntologyProperty(attribute), Node(), -1);
     addListBoundsChains(*ctx, cls("T"), &leading, "2", "3", classes);
     EXPECT_EQ(shapes.linesStartingWith(*graph, "s:T "),
-              (Lines{"s:T rdfs:subClassOf " + all("s:hasPoints", bindNext(someNext(L), false)),
+              (Lines{"s:T rdfs:subClassOf " + GraphShapes::all("s:hasPoints", bindNext(someNext(L), false)),
                      "s:T rdfs:subClassOf " +
-                         all("s:hasPoints", bindNext(allNext(allNext(exactly(0, L))), false))}));
+                         GraphShapes::all("s:hasPoints", bindNext(allNext(allNext(exactly(0, L))), false))}));
 }
 
 TEST_F(ListPattern, NoChainWithoutTheListClasses) {

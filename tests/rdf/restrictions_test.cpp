@@ -22,10 +22,6 @@ namespace {
 const std::string ns = "http://example.org/t#";
 const std::string xsd = "http://www.w3.org/2001/XMLSchema#";
 
-std::string restriction(std::vector<std::string> pairs) {
-    pairs.push_back("a owl:Restriction");
-    return GraphShapes::blank(pairs);
-}
 
 // Declarations live in a graph the manager holds; restrictions are written to a graph of their own so
 // that its statements are exactly what the writer produced.
@@ -55,7 +51,7 @@ TEST_F(RestrictionWriting, OneSomeValuesFromStepIsFourTriples) {
     EXPECT_TRUE(addRestriction(&manager, -1, V::owl_someValuesFrom, C, q, D, &out));
     EXPECT_EQ(GraphShapes::count(out), 4);
     EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " + restriction({"owl:onProperty t:q", "owl:someValuesFrom t:D"})}));
+                             "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", "owl:someValuesFrom t:D"})}));
 }
 
 TEST_F(RestrictionWriting, QualifiedCardinalityZeroIsWrittenAndNegativeMeansNone) {
@@ -63,9 +59,9 @@ TEST_F(RestrictionWriting, QualifiedCardinalityZeroIsWrittenAndNegativeMeansNone
     addRestriction(&manager, -1, V::owl_qualifiedCardinality, E, q, D, &out);
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
-                                 restriction({"owl:onProperty t:q", "owl:onClass t:D",
+                                 GraphShapes::restriction({"owl:onProperty t:q", "owl:onClass t:D",
                                               "owl:qualifiedCardinality \"0\"^^xsd:nonNegativeInteger"}),
-                             "t:E rdfs:subClassOf " + restriction({"owl:onProperty t:q"})}));
+                             "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q"})}));
     EXPECT_EQ(GraphShapes::count(out), 5 + 3);
 }
 
@@ -73,7 +69,7 @@ TEST_F(RestrictionWriting, UndeclaredPropertyIsWrittenAsDataProperty) {
     addRestriction(&manager, 2, V::owl_maxQualifiedCardinality, C, u, xsdString, &out);
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
-                             restriction({"owl:onProperty t:u", "owl:onDataRange xsd:string",
+                             GraphShapes::restriction({"owl:onProperty t:u", "owl:onDataRange xsd:string",
                                           "owl:maxQualifiedCardinality \"2\"^^xsd:nonNegativeInteger"})}));
 }
 
@@ -109,7 +105,7 @@ TEST_F(RestrictionWriting, FacetsOnDataProperties) {
             {"a rdfs:Datatype", "owl:onDatatype xsd:double", "owl:withRestrictions " + c.withRestrictions});
         EXPECT_EQ(shapes.lines(graph), (std::multiset<std::string>{
                                            "t:C rdfs:subClassOf " +
-                                           restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
+                                           GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
     }
 }
 
@@ -124,7 +120,7 @@ TEST_F(RestrictionWriting, ValueSetBecomesEnumeratedDatatypeWithTypedCells) {
     std::string range = GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells});
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
-                             restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
+                             GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
 }
 
 TEST_F(RestrictionWriting, BoundsWinOverValueSetAndObjectPropertiesIgnoreFacets) {
@@ -136,8 +132,8 @@ TEST_F(RestrictionWriting, BoundsWinOverValueSetAndObjectPropertiesIgnoreFacets)
     std::string range = GraphShapes::blank({"a rdfs:Datatype", "owl:onDatatype xsd:double",
                                             "owl:withRestrictions ( [ xsd:maxExclusive \"5\"^^xsd:double ] )"});
     EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " + restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range}),
-                             "t:E rdfs:subClassOf " + restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})}));
+                             "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range}),
+                             "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})}));
 }
 
 TEST_F(RestrictionWriting, SeveralOrNoFillersMakeAUnion) {
@@ -158,15 +154,15 @@ TEST_F(RestrictionWriting, SeveralOrNoFillersMakeAUnion) {
     EXPECT_EQ(written(),
               (std::multiset<std::string>{
                   "t:C rdfs:subClassOf " +
-                      restriction({"owl:onProperty t:q",
+                      GraphShapes::restriction({"owl:onProperty t:q",
                                    "owl:allValuesFrom " +
                                        GraphShapes::blank({"a owl:Class", "owl:unionOf ( t:D t:E )"})}),
                   "t:D rdfs:subClassOf " +
-                      restriction({"owl:onProperty t:u", "owl:minQualifiedCardinality \"1\"^^xsd:nonNegativeInteger",
+                      GraphShapes::restriction({"owl:onProperty t:u", "owl:minQualifiedCardinality \"1\"^^xsd:nonNegativeInteger",
                                    "owl:onDataRange " + GraphShapes::blank({"a rdfs:Datatype",
                                                                             "owl:unionOf ( xsd:double xsd:string )"})}),
                   "t:E rdfs:subClassOf " +
-                      restriction({"owl:onProperty t:q",
+                      GraphShapes::restriction({"owl:onProperty t:q",
                                    "owl:someValuesFrom " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( )"})})}));
 }
 
@@ -178,9 +174,9 @@ TEST_F(RestrictionWriting, ChainsNestFromTheOutermostStep) {
     ASSERT_TRUE(chain.write(&out));
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
-                             restriction({"owl:onProperty t:u",
+                             GraphShapes::restriction({"owl:onProperty t:u",
                                           "owl:someValuesFrom " +
-                                              restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})})}));
+                                              GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})})}));
 }
 
 TEST_F(RestrictionWriting, OuterCardinalityStepsPointOnlyThroughObjectProperties) {
@@ -192,12 +188,12 @@ TEST_F(RestrictionWriting, OuterCardinalityStepsPointOnlyThroughObjectProperties
     onObject.restrictions = {&objectOuter, &inner};
     onData.write(&out);
     onObject.write(&out);
-    const std::string innerText = restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"});
+    const std::string innerText = GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"});
     const std::string two = "owl:minQualifiedCardinality \"2\"^^xsd:nonNegativeInteger";
     EXPECT_EQ(written(),
               (std::multiset<std::string>{
-                  "t:C rdfs:subClassOf " + restriction({"owl:onProperty t:d", two}),
-                  "t:E rdfs:subClassOf " + restriction({"owl:onProperty t:q", two, "owl:onClass " + innerText}),
+                  "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", two}),
+                  "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", two, "owl:onClass " + innerText}),
                   // the data step's inner restriction is written but left unreferenced
                   innerText}));
 }
