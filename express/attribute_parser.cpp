@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "express/text_ops.h"
+#include "express/type_reference.h"
 
 namespace {
 
@@ -62,17 +63,12 @@ void readListBounds(TokenCursor& tokens, ExpressAttribute& attribute) {
 }
 
 void readTargetType(const std::string& token, ExpressAttribute& attribute) {
-    std::string target = erasedAll(token, {";"});
-    if (target.find('(') == std::string::npos) {
-        attribute.targetType = target;
-        return;
-    }
-    std::vector<std::string> parts = splitNonEmpty(target, "(");
-    if (parts.size() < 2) return;
-    attribute.targetType = parts[0];
-    std::string size = erasedAll(parts[1], {")"});
-    attribute.width = leadingInteger(size);
-    std::cout << "Attr target: " << parts[0] << "  size= " << size << std::endl;
+    TypeReference target;
+    if (!readTypeReference(token, target)) return;
+    attribute.targetType = target.name;
+    if (!target.sized) return;
+    attribute.width = leadingInteger(target.size);
+    std::cout << "Attr target: " << target.name << "  size= " << target.size << std::endl;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "express/rule_parser.h"
 #include "express/text_ops.h"
+#include "express/type_reference.h"
 #include "express/token_cursor.h"
 
 namespace {
@@ -61,15 +62,10 @@ void readAggregation(TokenCursor& tokens, ExpressDefinedType& type) {
 }
 
 void readUnderlyingType(const std::string& token, ExpressDefinedType& type) {
-    std::string underlying = erasedAll(token, {";"});
-    if (underlying.find('(') == std::string::npos) {
-        type.underlyingType = underlying;
-        return;
-    }
-    std::vector<std::string> parts = splitNonEmpty(underlying, "(");
-    if (parts.size() < 2) return;
-    type.underlyingType = parts[0];
-    type.width = leadingInteger(erasedAll(parts[1], {")"}));
+    TypeReference underlying;
+    if (!readTypeReference(token, underlying)) return;
+    type.underlyingType = underlying.name;
+    if (underlying.sized) type.width = leadingInteger(underlying.size);
 }
 
 void readDefinedType(ExpressSchema& schema, SchemaText& text, const std::vector<std::string>& declaration) {
