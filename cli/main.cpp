@@ -10,7 +10,9 @@
 #include "express/parser.h"
 #include "express/schema.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     printBanner(std::cout);
     std::vector<std::string> args(argv + 1, argv + argc);
     ConversionSettings settings;
@@ -28,5 +30,19 @@ int main(int argc, char** argv) {
     std::cout << std::endl;
     runConversion(schema, settings);
     std::cout << std::endl << std::endl << std::endl;
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Whatever escapes the library layers ends the run with one line, never with an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cout << "ERROR: " << e.what() << std::endl;
+    } catch (...) {
+        std::cout << "ERROR: the conversion stopped on an unexpected failure" << std::endl;
+    }
     return 0;
 }

@@ -130,3 +130,17 @@ TEST(Conversion, SecondRunReusesTheRepositoryVocabularies) {
     EXPECT_NE(c.run.output.find("- N.Errors: 0"), std::string::npos) << c.run.output;
     for (const char* name : {"Example.owl", "express.owl", "list.owl"}) EXPECT_TRUE(e2e::rapperParses(c.file(name)));
 }
+
+TEST(Conversion, AnUnwritableRepositoryIsReportedAndNothingCrashes) {
+    // /proc/sys takes no new files, even for root; the schema is reached from there through "..".
+    testsupport::TempDir dir;
+    testsupport::writeFile(dir.file("example.exp"), readFile(exampleSchema));
+    const std::string input = "../.." + dir.file("example.exp");
+    for (const char* ldwg : {"1", "0"}) {
+        auto run = testsupport::runSartell({input, "o.owl", "http://example.org/onto/Example", "/proc/sys", "0", "0",
+                                            ldwg});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.errors, "");
+        EXPECT_NE(run.output.find("Exception: RdfCpp::ConnectorLocal::_save * "), std::string::npos) << run.output;
+    }
+}
