@@ -28,7 +28,7 @@ using Lines = std::multiset<std::string>;
 
 std::string qualified(const std::string& kind, int n, const std::string& property, const std::string& cls) {
     return GraphShapes::restriction({"owl:onProperty " + property, "owl:onClass " + cls,
-                        "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
+                                     "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
 }
 std::string facetRange(const std::string& datatype, const std::string& facets) {
     return GraphShapes::blank({"a rdfs:Datatype", "owl:onDatatype " + datatype, "owl:withRestrictions " + facets});
@@ -76,30 +76,32 @@ protected:
     int errorCount = 0;
     RdfCpp::Graph* schemaGraph = nullptr;
     std::unique_ptr<GenerationContext> ctx;
-    GraphShapes shapes{{{schemaUri + "#", "s"}, {vocabularyUri + "#", "v"}, {OntologyIris::listVocabularyIri + "#", "list"}}};
+    GraphShapes shapes{
+        {{schemaUri + "#", "s"}, {vocabularyUri + "#", "v"}, {OntologyIris::listVocabularyIri + "#", "list"}}};
 };
 
 TEST_F(Datatypes, WrappersWithoutLdwg) {
     run(false);
     EXPECT_EQ(schema.datatypeNodes["LOGICAL"], Node(xsd + "boolean"));
     EXPECT_EQ(schema.wrapperPropertyNames["LOGICAL"], "hasBoolean");
-    EXPECT_EQ(schema.wrapperProperties,
-              (std::map<Node, Node>{{Node(xsd + "hexBinary"), s("hasHexBinary")},
-                                    {Node(xsd + "boolean"), s("hasBoolean")},
-                                    {Node(xsd + "integer"), s("hasInteger")},
-                                    {Node(xsd + "double"), s("hasDouble")},
-                                    {Node(xsd + "string"), s("hasString")}}));
-    EXPECT_EQ(schemaLines("s:hasDouble "),
-              (Lines{"s:hasDouble a owl:DatatypeProperty", "s:hasDouble a owl:FunctionalProperty",
-                     "s:hasDouble rdfs:label \"hasDouble\"", "s:hasDouble rdfs:range xsd:double",
-                     "s:hasDouble rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( s:NUMBER s:REAL )"})}));
+    EXPECT_EQ(schema.wrapperProperties, (std::map<Node, Node>{{Node(xsd + "hexBinary"), s("hasHexBinary")},
+                                                              {Node(xsd + "boolean"), s("hasBoolean")},
+                                                              {Node(xsd + "integer"), s("hasInteger")},
+                                                              {Node(xsd + "double"), s("hasDouble")},
+                                                              {Node(xsd + "string"), s("hasString")}}));
+    EXPECT_EQ(
+        schemaLines("s:hasDouble "),
+        (Lines{"s:hasDouble a owl:DatatypeProperty", "s:hasDouble a owl:FunctionalProperty",
+               "s:hasDouble rdfs:label \"hasDouble\"", "s:hasDouble rdfs:range xsd:double",
+               "s:hasDouble rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( s:NUMBER s:REAL )"})}));
     EXPECT_EQ(schemaLines("s:hasBoolean rdfs:domain"),
               Lines{"s:hasBoolean rdfs:domain " +
                     GraphShapes::blank({"a owl:Class", "owl:unionOf ( s:BOOLEAN s:LOGICAL )"})});
     EXPECT_EQ(schemaLines("s:hasHexBinary rdfs:domain"),
               Lines{"s:hasHexBinary rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( s:BINARY )"})});
     EXPECT_EQ(schemaLines("s:LOGICAL "),
-              (Lines{"s:LOGICAL a owl:Class", "s:LOGICAL rdfs:subClassOf " + GraphShapes::all("s:hasBoolean", "xsd:boolean")}));
+              (Lines{"s:LOGICAL a owl:Class",
+                     "s:LOGICAL rdfs:subClassOf " + GraphShapes::all("s:hasBoolean", "xsd:boolean")}));
     EXPECT_EQ(schemaLines("s:REAL "),
               (Lines{"s:REAL a owl:Class", "s:REAL rdfs:subClassOf " + GraphShapes::all("s:hasDouble", "xsd:double")}));
     EXPECT_EQ(schema.classNodes.count("LogicalEnum"), 0u);
@@ -130,7 +132,8 @@ TEST_F(Datatypes, LogicalIsAnEnumerationWithLdwg) {
                          "v:" + value + " rdfs:label \"" + value + "\""}));
     EXPECT_EQ(vocabularyLines("v:hasBoolean rdfs:domain"),
               Lines{"v:hasBoolean rdfs:domain " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( v:BOOLEAN )"})});
-    EXPECT_EQ(vocabularyLines("v:INTEGER_List_List rdfs:subClassOf " + GraphShapes::all("list:hasContents", "v:INTEGER_List")),
+    EXPECT_EQ(vocabularyLines("v:INTEGER_List_List rdfs:subClassOf " +
+                              GraphShapes::all("list:hasContents", "v:INTEGER_List")),
               Lines{"v:INTEGER_List_List rdfs:subClassOf " + GraphShapes::all("list:hasContents", "v:INTEGER_List")});
     EXPECT_EQ(vocabularyLines("v:INTEGER_EmptyList "),
               (Lines{"v:INTEGER_EmptyList a owl:Class", "v:INTEGER_EmptyList rdfs:subClassOf list:EmptyList",
@@ -154,7 +157,8 @@ TEST_F(Datatypes, RangeTypesResolveWhateverTheKeyOrder) {
 
     const std::string facet = facetRange("xsd:double", "( [ xsd:minExclusive \"0\"^^xsd:double ] )");
     EXPECT_EQ(schemaLines("s:IfcPositiveLengthMeasure "),
-              (Lines{"s:IfcPositiveLengthMeasure a owl:Class", "s:IfcPositiveLengthMeasure rdfs:subClassOf s:IfcLengthMeasure",
+              (Lines{"s:IfcPositiveLengthMeasure a owl:Class",
+                     "s:IfcPositiveLengthMeasure rdfs:subClassOf s:IfcLengthMeasure",
                      "s:IfcPositiveLengthMeasure rdfs:subClassOf " + GraphShapes::all("s:hasDouble", facet)}));
     EXPECT_EQ(schemaLines("s:A_Positive "),
               (Lines{"s:A_Positive a owl:Class", "s:A_Positive rdfs:subClassOf s:Z_Length",
@@ -198,15 +202,17 @@ TEST_F(Datatypes, ValueSetsBoundsAndAggregatesWithRuleExpressions) {
     std::string cells = GraphShapes::blank(
         {"a rdf:List", "rdf:first \"A\"^^xsd:string",
          "rdf:rest " + GraphShapes::blank({"a rdf:List", "rdf:first \"B\"^^xsd:string", "rdf:rest rdf:nil"})});
-    EXPECT_EQ(schemaLines("s:IfcKind "),
-              (Lines{"s:IfcKind a owl:Class", "s:IfcKind rdfs:subClassOf s:STRING",
-                     "s:IfcKind rdfs:subClassOf " +
-                         GraphShapes::all("s:hasString", GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells}))}));
+    EXPECT_EQ(
+        schemaLines("s:IfcKind "),
+        (Lines{"s:IfcKind a owl:Class", "s:IfcKind rdfs:subClassOf s:STRING",
+               "s:IfcKind rdfs:subClassOf " +
+                   GraphShapes::all("s:hasString", GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells}))}));
     EXPECT_EQ(schemaLines("s:IfcRatio "),
               (Lines{"s:IfcRatio a owl:Class", "s:IfcRatio rdfs:subClassOf s:REAL",
                      "s:IfcRatio rdfs:subClassOf " +
-                         GraphShapes::all("s:hasDouble", facetRange("xsd:double", "( [ xsd:minInclusive \"0\"^^xsd:double ] "
-                                                                     "[ xsd:maxExclusive \"1\"^^xsd:double ] )"))}));
+                         GraphShapes::all("s:hasDouble", facetRange("xsd:double",
+                                                                    "( [ xsd:minInclusive \"0\"^^xsd:double ] "
+                                                                    "[ xsd:maxExclusive \"1\"^^xsd:double ] )"))}));
     EXPECT_EQ(schema.classNodes.count("REAL_List"), 0u);
     EXPECT_EQ(schemaLines("s:IfcLabel "), (Lines{"s:IfcLabel a owl:Class", "s:IfcLabel rdfs:subClassOf s:STRING"}));
     EXPECT_EQ(schema.datatypeNodes["IfcLabel"], Node(xsd + "string"));
@@ -221,7 +227,8 @@ TEST_F(Datatypes, RulesOnTypesWithoutDatatypeWriteNoRestriction) {
     onLogical.hasInRule = true;
     onLogical.allowedValues = {"TRUE"};
     run(true);
-    EXPECT_EQ(schemaLines("s:IfcBounded "), (Lines{"s:IfcBounded a owl:Class", "s:IfcBounded rdfs:subClassOf s:IfcRoot"}));
+    EXPECT_EQ(schemaLines("s:IfcBounded "),
+              (Lines{"s:IfcBounded a owl:Class", "s:IfcBounded rdfs:subClassOf s:IfcRoot"}));
     EXPECT_EQ(schemaLines("s:IfcChoice "), (Lines{"s:IfcChoice a owl:Class", "s:IfcChoice rdfs:subClassOf v:LOGICAL"}));
     EXPECT_FALSE(schema.datatypeNodes.at("IfcBounded").isValid());
     EXPECT_FALSE(schema.datatypeNodes.at("IfcChoice").isValid());
@@ -238,7 +245,9 @@ TEST_F(Datatypes, SetTypesGetHasSetCardinalities) {
         {"ExactlyTwo", "2", "2", {qualified("qualifiedCardinality", 2, "s:hasSet", "s:IfcPoint")}},
         {"AtLeastOne", "1", "", {qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint")}},
         {"Unbounded", "0", "", {}},
-        {"OneToThree", "1", "3",
+        {"OneToThree",
+         "1",
+         "3",
          {qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint"),
           qualified("maxQualifiedCardinality", 3, "s:hasSet", "s:IfcPoint")}},
     };
@@ -271,8 +280,11 @@ TEST_F(Datatypes, ListTypeWithLdwgReusesTheVocabularyListClass) {
     const std::string exactlyOneEmpty = qualified("qualifiedCardinality", 1, "list:hasNext", "v:INTEGER_EmptyList");
     EXPECT_EQ(schemaLines("s:T "),
               (Lines{"s:T a owl:Class", "s:T rdfs:subClassOf " + L,
-                     "s:T rdfs:subClassOf " + GraphShapes::some("list:hasNext", GraphShapes::some("list:hasNext", GraphShapes::some("list:hasNext", L))),
-                     "s:T rdfs:subClassOf " + GraphShapes::all("list:hasNext", GraphShapes::all("list:hasNext", exactlyOneEmpty))}));
+                     "s:T rdfs:subClassOf " +
+                         GraphShapes::some("list:hasNext",
+                                           GraphShapes::some("list:hasNext", GraphShapes::some("list:hasNext", L))),
+                     "s:T rdfs:subClassOf " +
+                         GraphShapes::all("list:hasNext", GraphShapes::all("list:hasNext", exactlyOneEmpty))}));
     EXPECT_EQ(schema.datatypeNodes.count("T"), 0u);
 }
 
@@ -285,9 +297,10 @@ TEST_F(Datatypes, ArrayTypeWithoutLdwgMakesItsListClassInTheSchema) {
     run(false);
     EXPECT_EQ(schema.classNodes["REAL_List"], s("REAL_List"));
     const std::string zero = qualified("qualifiedCardinality", 0, "s:hasNext", "s:REAL_List");
-    EXPECT_EQ(schemaLines("s:IfcTriple "),
-              (Lines{"s:IfcTriple a owl:Class", "s:IfcTriple rdfs:subClassOf s:REAL_List",
-                     "s:IfcTriple rdfs:subClassOf " + GraphShapes::some("s:hasNext", GraphShapes::some("s:hasNext", zero))}));
+    EXPECT_EQ(
+        schemaLines("s:IfcTriple "),
+        (Lines{"s:IfcTriple a owl:Class", "s:IfcTriple rdfs:subClassOf s:REAL_List",
+               "s:IfcTriple rdfs:subClassOf " + GraphShapes::some("s:hasNext", GraphShapes::some("s:hasNext", zero))}));
 }
 
 TEST_F(Datatypes, TypesOnEnumerationsSelectsOrUnknownNamesStayUnresolved) {

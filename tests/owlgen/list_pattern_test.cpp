@@ -20,7 +20,6 @@ namespace {
 const std::string schemaUri = "http://example.org/s";
 using Lines = std::multiset<std::string>;
 
-
 class ListPattern : public ::testing::Test {
 protected:
     void start(bool ldwg) {
@@ -82,7 +81,8 @@ TEST_F(ListPattern, VocabularyIsDefinedInTheSchemaWithoutLdwg) {
         "s:List rdfs:subClassOf " + GraphShapes::all("s:hasNext", "s:List"),
     };
     EXPECT_EQ(contents(), expected);
-    EXPECT_EQ(schema.propertyNameCount, (std::map<std::string, int>{{"hasContents", 1}, {"hasNext", 1}, {"isFollowedBy", 1}}));
+    EXPECT_EQ(schema.propertyNameCount,
+              (std::map<std::string, int>{{"hasContents", 1}, {"hasNext", 1}, {"isFollowedBy", 1}}));
 }
 
 TEST_F(ListPattern, VocabularyIsBoundToTheListOntologyWithLdwg) {
@@ -95,7 +95,8 @@ TEST_F(ListPattern, VocabularyIsBoundToTheListOntologyWithLdwg) {
     EXPECT_EQ(schema.propertyNodes["hasNext"], Node(list + "hasNext"));
     EXPECT_EQ(schema.propertyNodes["hasContents"], Node(list + "hasContents"));
     EXPECT_EQ(contents(), Lines{});
-    EXPECT_EQ(schema.propertyNameCount, (std::map<std::string, int>{{"hasContents", 1}, {"hasNext", 3}, {"isFollowedBy", 1}}));
+    EXPECT_EQ(schema.propertyNameCount,
+              (std::map<std::string, int>{{"hasContents", 1}, {"hasNext", 3}, {"isFollowedBy", 1}}));
 }
 
 TEST_F(ListPattern, ListClassWithoutLdwgHasContentsAndNoEmptyList) {
@@ -108,7 +109,8 @@ TEST_F(ListPattern, ListClassWithoutLdwgHasContentsAndNoEmptyList) {
     EXPECT_EQ(schema.classNodes.count("IfcCartesianPoint_EmptyList"), 0u);
     const std::string L = "s:IfcCartesianPoint_List";
     EXPECT_EQ(shapes.linesStartingWith(*graph, L + " "),
-              (Lines{L + " a owl:Class", L + " rdfs:subClassOf s:List", L + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", L),
+              (Lines{L + " a owl:Class", L + " rdfs:subClassOf s:List",
+                     L + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", L),
                      L + " rdfs:subClassOf " + GraphShapes::all("s:isFollowedBy", L),
                      L + " rdfs:subClassOf " + GraphShapes::all("s:hasContents", "s:IfcCartesianPoint"),
                      L + " rdfs:subClassOf " + GraphShapes::some("s:hasContents", "s:IfcCartesianPoint")}));
@@ -123,7 +125,8 @@ TEST_F(ListPattern, ListClassWithoutLdwgHasContentsAndNoEmptyList) {
     EXPECT_EQ(nested.list, cls("IfcCartesianPoint_List_List"));
     const std::string LL = "s:IfcCartesianPoint_List_List";
     EXPECT_EQ(shapes.linesStartingWith(*graph, LL + " "),
-              (Lines{LL + " a owl:Class", LL + " rdfs:subClassOf s:List", LL + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", LL),
+              (Lines{LL + " a owl:Class", LL + " rdfs:subClassOf s:List",
+                     LL + " rdfs:subClassOf " + GraphShapes::all("s:hasNext", LL),
                      LL + " rdfs:subClassOf " + GraphShapes::all("s:isFollowedBy", LL),
                      LL + " rdfs:subClassOf " + GraphShapes::all("s:hasContents", L),
                      LL + " rdfs:subClassOf " + GraphShapes::some("s:hasContents", L)}));
@@ -139,9 +142,10 @@ TEST_F(ListPattern, ListClassWithLdwgGetsAnEmptyListSubclass) {
     const std::string L = "s:IfcCartesianPoint_List", Z = "s:IfcCartesianPoint_EmptyList";
     EXPECT_EQ(contents(),
               (Lines{L + " a owl:Class", L + " rdfs:subClassOf list:OWLList",
-                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasNext", L), L + " rdfs:subClassOf " + GraphShapes::all("list:isFollowedBy", L),
-                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasContents", "s:IfcCartesianPoint"), Z + " a owl:Class",
-                     Z + " rdfs:subClassOf list:EmptyList", Z + " rdfs:subClassOf " + L}));
+                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasNext", L),
+                     L + " rdfs:subClassOf " + GraphShapes::all("list:isFollowedBy", L),
+                     L + " rdfs:subClassOf " + GraphShapes::all("list:hasContents", "s:IfcCartesianPoint"),
+                     Z + " a owl:Class", Z + " rdfs:subClassOf list:EmptyList", Z + " rdfs:subClassOf " + L}));
 }
 
 TEST_F(ListPattern, MemberWithoutClassGetsNoListClass) {
@@ -165,8 +169,9 @@ struct ChainCase {
 
 // "N:hasNext" stands for hasNext in the namespace the vocabulary set-up bound it to.
 std::string exactly(int n, const std::string& filler, bool onClass = true) {
-    return GraphShapes::restriction({"owl:onProperty N:hasNext", std::string(onClass ? "owl:onClass " : "owl:onDataRange ") + filler,
-                        "owl:qualifiedCardinality \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
+    return GraphShapes::restriction({"owl:onProperty N:hasNext",
+                                     std::string(onClass ? "owl:onClass " : "owl:onDataRange ") + filler,
+                                     "owl:qualifiedCardinality \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
 }
 std::string someNext(const std::string& value) { return GraphShapes::some("N:hasNext", value); }
 std::string allNext(const std::string& value) { return GraphShapes::all("N:hasNext", value); }
@@ -199,23 +204,37 @@ TEST_P(ListChains, BoundsBecomeHasNextChains) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ListChains,
     ::testing::Values(
-        ChainCase{"ListZeroOpen", false, false, "0", "", {}},
-        ChainCase{"ListOneOpen", false, false, "1", "", {}},
+        ChainCase{"ListZeroOpen", false, false, "0", "", {}}, ChainCase{"ListOneOpen", false, false, "1", "", {}},
         ChainCase{"ListOneOne", false, false, "1", "1", {}},
         ChainCase{"ListTwoTwo", false, false, "2", "2", {someNext(exactly(0, L))}},
         ChainCase{"ListThreeThree", false, false, "3", "3", {someNext(someNext(exactly(0, L)))}},
         ChainCase{"ListTwoOpen", false, false, "2", "", {someNext(L)}},
         ChainCase{"ListTwoFour", false, false, "2", "4", {someNext(L), allNext(allNext(allNext(exactly(0, L))))}},
-        ChainCase{"ListThreeFive", false, false, "3", "5", {someNext(someNext(L)), allNext(allNext(allNext(allNext(exactly(0, L)))))}},
+        ChainCase{"ListThreeFive",
+                  false,
+                  false,
+                  "3",
+                  "5",
+                  {someNext(someNext(L)), allNext(allNext(allNext(allNext(exactly(0, L)))))}},
         ChainCase{"ArrayOneThree", false, true, "1", "3", {someNext(someNext(exactly(0, L)))}},
         ChainCase{"ArrayOneOne", false, true, "1", "1", {exactly(0, L)}},
         ChainCase{"ArrayReversed", false, true, "3", "1", {exactly(0, L)}},
         ChainCase{"LdwgListZeroOpen", true, false, "0", "", {}},
         ChainCase{"LdwgListOneOpen", true, false, "1", "", {someNext(L)}},
         ChainCase{"LdwgListOneOne", true, false, "1", "1", {someNext(L)}},
-        ChainCase{"LdwgListThreeThree", true, false, "3", "3", {someNext(someNext(someNext(L))), allNext(allNext(exactly(1, Z)))}},
+        ChainCase{"LdwgListThreeThree",
+                  true,
+                  false,
+                  "3",
+                  "3",
+                  {someNext(someNext(someNext(L))), allNext(allNext(exactly(1, Z)))}},
         ChainCase{"LdwgListZeroTwo", true, false, "0", "2", {allNext(exactly(1, Z))}},
-        ChainCase{"LdwgArrayZeroTwo", true, true, "0", "2", {someNext(someNext(someNext(L))), allNext(allNext(exactly(1, Z)))}},
+        ChainCase{"LdwgArrayZeroTwo",
+                  true,
+                  true,
+                  "0",
+                  "2",
+                  {someNext(someNext(someNext(L))), allNext(allNext(exactly(1, Z)))}},
         ChainCase{"LdwgArrayOneOne", true, true, "1", "1", {someNext(L), exactly(1, Z)}},
         // A bound far beyond any real aggregation is not spelled out link by link.
         ChainCase{"HugeUpperBound", false, false, "2", "99999999999", {someNext(L)}},

@@ -22,7 +22,6 @@ namespace {
 const std::string ns = "http://example.org/t#";
 const std::string xsd = "http://www.w3.org/2001/XMLSchema#";
 
-
 // Declarations live in a graph the manager holds; restrictions are written to a graph of their own so
 // that its statements are exactly what the writer produced.
 class RestrictionWriting : public ::testing::Test {
@@ -50,8 +49,9 @@ protected:
 TEST_F(RestrictionWriting, OneSomeValuesFromStepIsFourTriples) {
     EXPECT_TRUE(addRestriction(&manager, -1, V::owl_someValuesFrom, C, q, D, &out));
     EXPECT_EQ(GraphShapes::count(out), 4);
-    EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", "owl:someValuesFrom t:D"})}));
+    EXPECT_EQ(written(),
+              (std::multiset<std::string>{"t:C rdfs:subClassOf " +
+                                          GraphShapes::restriction({"owl:onProperty t:q", "owl:someValuesFrom t:D"})}));
 }
 
 TEST_F(RestrictionWriting, QualifiedCardinalityZeroIsWrittenAndNegativeMeansNone) {
@@ -60,7 +60,7 @@ TEST_F(RestrictionWriting, QualifiedCardinalityZeroIsWrittenAndNegativeMeansNone
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
                                  GraphShapes::restriction({"owl:onProperty t:q", "owl:onClass t:D",
-                                              "owl:qualifiedCardinality \"0\"^^xsd:nonNegativeInteger"}),
+                                                           "owl:qualifiedCardinality \"0\"^^xsd:nonNegativeInteger"}),
                              "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q"})}));
     EXPECT_EQ(GraphShapes::count(out), 5 + 3);
 }
@@ -70,7 +70,7 @@ TEST_F(RestrictionWriting, UndeclaredPropertyIsWrittenAsDataProperty) {
     EXPECT_EQ(written(), (std::multiset<std::string>{
                              "t:C rdfs:subClassOf " +
                              GraphShapes::restriction({"owl:onProperty t:u", "owl:onDataRange xsd:string",
-                                          "owl:maxQualifiedCardinality \"2\"^^xsd:nonNegativeInteger"})}));
+                                                       "owl:maxQualifiedCardinality \"2\"^^xsd:nonNegativeInteger"})}));
 }
 
 TEST_F(RestrictionWriting, FacetsOnDataProperties) {
@@ -91,8 +91,8 @@ TEST_F(RestrictionWriting, FacetsOnDataProperties) {
     boundsBeatLength.minValue = "1";
     const std::vector<Case> cases = {
         {"min only", minOnly, "( [ xsd:minInclusive \"0\"^^xsd:double ] )"},
-        {"both bounds, lower first",
-         both, "( [ xsd:minExclusive \"-1.5\"^^xsd:double ] [ xsd:maxInclusive \"10\"^^xsd:double ] )"},
+        {"both bounds, lower first", both,
+         "( [ xsd:minExclusive \"-1.5\"^^xsd:double ] [ xsd:maxInclusive \"10\"^^xsd:double ] )"},
         {"max only", maxOnly, "( [ xsd:maxExclusive \"100\"^^xsd:double ] )"},
         {"length only", lengthOnly, "( [ xsd:length \"8\"^^xsd:integer ] )"},
         {"a bound hides the length", boundsBeatLength, "( [ xsd:minExclusive \"1\"^^xsd:double ] )"},
@@ -103,9 +103,10 @@ TEST_F(RestrictionWriting, FacetsOnDataProperties) {
         addRestriction(&manager, -1, V::owl_allValuesFrom, C, d, xsdDouble, &graph, c.facets);
         std::string range = GraphShapes::blank(
             {"a rdfs:Datatype", "owl:onDatatype xsd:double", "owl:withRestrictions " + c.withRestrictions});
-        EXPECT_EQ(shapes.lines(graph), (std::multiset<std::string>{
-                                           "t:C rdfs:subClassOf " +
-                                           GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
+        EXPECT_EQ(shapes.lines(graph),
+                  (std::multiset<std::string>{
+                      "t:C rdfs:subClassOf " +
+                      GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
     }
 }
 
@@ -118,9 +119,10 @@ TEST_F(RestrictionWriting, ValueSetBecomesEnumeratedDatatypeWithTypedCells) {
         {"a rdf:List", "rdf:first \"A\"^^xsd:string",
          "rdf:rest " + GraphShapes::blank({"a rdf:List", "rdf:first \"B\"^^xsd:string", "rdf:rest rdf:nil"})});
     std::string range = GraphShapes::blank({"a rdfs:Datatype", "owl:oneOf " + cells});
-    EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " +
-                             GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
+    EXPECT_EQ(
+        written(),
+        (std::multiset<std::string>{"t:C rdfs:subClassOf " +
+                                    GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range})}));
 }
 
 TEST_F(RestrictionWriting, BoundsWinOverValueSetAndObjectPropertiesIgnoreFacets) {
@@ -131,9 +133,11 @@ TEST_F(RestrictionWriting, BoundsWinOverValueSetAndObjectPropertiesIgnoreFacets)
     addRestriction(&manager, -1, V::owl_allValuesFrom, E, q, D, &out, facets);
     std::string range = GraphShapes::blank({"a rdfs:Datatype", "owl:onDatatype xsd:double",
                                             "owl:withRestrictions ( [ xsd:maxExclusive \"5\"^^xsd:double ] )"});
-    EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range}),
-                             "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})}));
+    EXPECT_EQ(
+        written(),
+        (std::multiset<std::string>{
+            "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", "owl:allValuesFrom " + range}),
+            "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})}));
 }
 
 TEST_F(RestrictionWriting, SeveralOrNoFillersMakeAUnion) {
@@ -154,16 +158,18 @@ TEST_F(RestrictionWriting, SeveralOrNoFillersMakeAUnion) {
     EXPECT_EQ(written(),
               (std::multiset<std::string>{
                   "t:C rdfs:subClassOf " +
-                      GraphShapes::restriction({"owl:onProperty t:q",
-                                   "owl:allValuesFrom " +
-                                       GraphShapes::blank({"a owl:Class", "owl:unionOf ( t:D t:E )"})}),
+                      GraphShapes::restriction(
+                          {"owl:onProperty t:q",
+                           "owl:allValuesFrom " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( t:D t:E )"})}),
                   "t:D rdfs:subClassOf " +
-                      GraphShapes::restriction({"owl:onProperty t:u", "owl:minQualifiedCardinality \"1\"^^xsd:nonNegativeInteger",
-                                   "owl:onDataRange " + GraphShapes::blank({"a rdfs:Datatype",
-                                                                            "owl:unionOf ( xsd:double xsd:string )"})}),
+                      GraphShapes::restriction(
+                          {"owl:onProperty t:u", "owl:minQualifiedCardinality \"1\"^^xsd:nonNegativeInteger",
+                           "owl:onDataRange " +
+                               GraphShapes::blank({"a rdfs:Datatype", "owl:unionOf ( xsd:double xsd:string )"})}),
                   "t:E rdfs:subClassOf " +
-                      GraphShapes::restriction({"owl:onProperty t:q",
-                                   "owl:someValuesFrom " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( )"})})}));
+                      GraphShapes::restriction(
+                          {"owl:onProperty t:q",
+                           "owl:someValuesFrom " + GraphShapes::blank({"a owl:Class", "owl:unionOf ( )"})})}));
 }
 
 TEST_F(RestrictionWriting, ChainsNestFromTheOutermostStep) {
@@ -172,11 +178,13 @@ TEST_F(RestrictionWriting, ChainsNestFromTheOutermostStep) {
     ClassRestrictions chain(C);
     chain.restrictions = {&outer, &inner};
     ASSERT_TRUE(chain.write(&out));
-    EXPECT_EQ(written(), (std::multiset<std::string>{
-                             "t:C rdfs:subClassOf " +
-                             GraphShapes::restriction({"owl:onProperty t:u",
-                                          "owl:someValuesFrom " +
-                                              GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})})}));
+    EXPECT_EQ(
+        written(),
+        (std::multiset<std::string>{
+            "t:C rdfs:subClassOf " +
+            GraphShapes::restriction(
+                {"owl:onProperty t:u",
+                 "owl:someValuesFrom " + GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"})})}));
 }
 
 TEST_F(RestrictionWriting, OuterCardinalityStepsPointOnlyThroughObjectProperties) {
@@ -190,12 +198,12 @@ TEST_F(RestrictionWriting, OuterCardinalityStepsPointOnlyThroughObjectProperties
     onObject.write(&out);
     const std::string innerText = GraphShapes::restriction({"owl:onProperty t:q", "owl:allValuesFrom t:D"});
     const std::string two = "owl:minQualifiedCardinality \"2\"^^xsd:nonNegativeInteger";
-    EXPECT_EQ(written(),
-              (std::multiset<std::string>{
-                  "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", two}),
-                  "t:E rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:q", two, "owl:onClass " + innerText}),
-                  // the data step's inner restriction is written but left unreferenced
-                  innerText}));
+    EXPECT_EQ(written(), (std::multiset<std::string>{
+                             "t:C rdfs:subClassOf " + GraphShapes::restriction({"owl:onProperty t:d", two}),
+                             "t:E rdfs:subClassOf " +
+                                 GraphShapes::restriction({"owl:onProperty t:q", two, "owl:onClass " + innerText}),
+                             // the data step's inner restriction is written but left unreferenced
+                             innerText}));
 }
 
 TEST_F(RestrictionWriting, RefusedChainsWriteNothing) {
