@@ -1,6 +1,5 @@
 #include "cli/conversion_driver.h"
 
-#include <boost/filesystem/operations.hpp>
 #include <iostream>
 
 #include "express/rule_expressions.h"
@@ -22,18 +21,12 @@ namespace {
 const std::string stars80(80, '*');
 const std::string stars38(38, '*');
 
-std::string absoluteRepositoryPath(const std::string& repositoryPath) {
-    boost::filesystem::path base(applicationDirectory());
-    if (repositoryPath.empty()) return base.string();
-    return boost::filesystem::absolute(repositoryPath, base).string();
-}
-
 void echoSettings(const ExpressSchema& schema, const ConversionSettings& s) {
     std::cout << "*** Settings " << std::string(67, '*') << std::endl;
     std::cout << "1. Input EXPRESS file: " << schema.schemaFile << std::endl;
     std::cout << "2. Output OWL file: " << s.outputFile << std::endl;
     std::cout << "3. Ontology URI: " << s.ontologyUri << std::endl;
-    std::cout << "4. Repository path: " << absoluteRepositoryPath(s.repositoryPath) << std::endl;
+    std::cout << "4. Repository path: " << anchoredAtApplication(s.repositoryPath) << std::endl;
     std::cout << "5. Add Complex Class Expression for WHERE rules: " << s.whereRuleExpressions << std::endl;
     std::cout << "6. Add Complex Class Expression for LIST cardinality constraints: " << s.listCardinalityExpressions
               << std::endl;

@@ -7,11 +7,6 @@
 
 namespace {
 
-// "[lower:upper]" without its brackets, split at ":".
-std::vector<std::string> boundParts(const std::string& token) {
-    return splitNonEmpty(erasedAll(token, {"[", "]"}), ":");
-}
-
 void readSetBounds(TokenCursor& tokens, ExpressAttribute& attribute) {
     if (tokens.front() == "BAG") {
         std::cout << "Att'n: BAG is used in the schema. Need to update the converter!" << std::endl;
@@ -23,7 +18,7 @@ void readSetBounds(TokenCursor& tokens, ExpressAttribute& attribute) {
         tokens.drop(2);
         return;
     }
-    std::vector<std::string> parts = boundParts(tokens[1]);
+    std::vector<std::string> parts = aggregationBounds(tokens[1]);
     if (parts.size() == 2) {
         if (!attribute.isOptional) attribute.minCard = parts[0];
         attribute.maxCard = parts[1] == "?" ? std::string() : parts[1];
@@ -44,7 +39,7 @@ void readListBounds(TokenCursor& tokens, ExpressAttribute& attribute) {
             }
             tokens.drop(2);
         } else {
-            std::vector<std::string> parts = boundParts(tokens[1]);
+            std::vector<std::string> parts = aggregationBounds(tokens[1]);
             if (parts.size() == 2) {
                 std::string lower = parts[0];
                 std::string upper = parts[1] == "?" ? std::string() : parts[1];

@@ -53,7 +53,7 @@ void readAggregation(TokenCursor& tokens, ExpressDefinedType& type) {
         tokens.drop(2);
         return;
     }
-    std::vector<std::string> parts = splitNonEmpty(erasedAll(tokens[1], {"[", "]"}), ":");
+    std::vector<std::string> parts = aggregationBounds(tokens[1]);
     if (parts.size() == 2) {
         type.aggMin = parts[0];
         if (parts[1] != "?") type.aggMax = parts[1];

@@ -17,3 +17,7 @@ bool readTypeReference(const std::string& token, TypeReference& reference) {
     reference.sized = true;
     return true;
 }
+
+std::vector<std::string> aggregationBounds(const std::string& token) {
+    return splitNonEmpty(erasedAll(token, {"[", "]"}), ":");
+}

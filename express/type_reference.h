@@ -1,6 +1,7 @@
 #pragma once
 // The type named by an attribute or a TYPE declaration: NAME, or NAME(N) for a sized type.
 #include <string>
+#include <vector>
 
 struct TypeReference {
     std::string name;
@@ -10,3 +11,6 @@ struct TypeReference {
 
 // Reads the token after removing its ";". False when it holds "(" but no size follows (nothing is set then).
 bool readTypeReference(const std::string& token, TypeReference& reference);
+
+// The bounds token "[lower:upper]" without its brackets, split at ":" (empty pieces dropped).
+std::vector<std::string> aggregationBounds(const std::string& token);

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <boost/filesystem/operations.hpp>
+
 #include <vector>
 
 std::string applicationPath() {
@@ -21,4 +23,10 @@ std::string applicationDirectory() {
     if (slash == std::string::npos) return path;
     if (slash == 0) return "/";
     return path.substr(0, slash);
+}
+
+std::string anchoredAtApplication(const std::string& path) {
+    const std::string base = applicationDirectory();
+    if (path.empty()) return base;
+    return boost::filesystem::absolute(path, base).string();
 }

@@ -6,3 +6,5 @@
 std::string applicationPath();
 // The text of applicationPath() before its last "/" (the whole text when it has none; "/" for a file in the root).
 std::string applicationDirectory();
+// path made absolute against applicationDirectory(); an empty path gives that directory itself.
+std::string anchoredAtApplication(const std::string& path);

@@ -24,7 +24,6 @@ namespace {
 const std::string saveError = "RdfCpp::ConnectorLocal::_save * ";
 const std::string configError = "RdfCpp::ConnectorLocal::_readConfig * ";
 
-void report(const std::string& message) { std::cout << "Exception: " << message << std::endl; }
 
 std::string forwardSlashes(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
@@ -66,7 +65,7 @@ bool listGraphFiles(const fs::path& folder, std::vector<std::string>& out, std::
 bool parseFlag(const std::string& text) {
     if (text == "true") return true;
     if (text == "false") return false;
-    return std::atoi(text.c_str()) != 0;
+    return std::strtol(text.c_str(), nullptr, 10) != 0;  // saturates where atoi overflows
 }
 
 }  // namespace
@@ -81,15 +80,11 @@ ConnectorLocal::ConnectorLocal(const std::string& serFormat, const std::string& 
     if (fs::is_directory(folder, ec)) return;
     fs::create_directories(folder, ec);
     if (ec)
-        report("RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder " + folder + ": " +
+        printException("RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder " + folder + ": " +
                ec.message());
 }
 
-std::string ConnectorLocal::getRepositoryFolder() const {
-    const std::string base = applicationDirectory();
-    if (repositoryPath.empty()) return base;
-    return fs::absolute(repositoryPath, base).string();
-}
+std::string ConnectorLocal::getRepositoryFolder() const { return anchoredAtApplication(repositoryPath); }
 
 bool ConnectorLocal::_readConfig(const std::string& configFile) {
     try {
@@ -112,7 +107,7 @@ bool ConnectorLocal::_readConfig(const std::string& configFile) {
         modelList.clear();
         return true;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
         return false;
     }
 }
@@ -250,9 +245,9 @@ bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGrap
         if (!catalog.write(catalogFile.string(), error)) throw Exception(saveError + error);
         return true;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     } catch (const std::exception& e) {
-        report(saveError + e.what());
+        printException(saveError + e.what());
     }
     return false;
 }

@@ -12,4 +12,7 @@ public:
     std::string message;
 };
 
+// Prints "Exception: " and the message on its own line: how every public operation reports a failure.
+void printException(const std::string& message);
+
 }  // namespace RdfCpp

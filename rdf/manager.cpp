@@ -16,7 +16,6 @@ namespace {
 // Where a root graph named by a bare word (no "/") lives.
 const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
 
-void report(const std::string& message) { std::cout << "Exception: " << message << std::endl; }
 
 }  // namespace
 
@@ -106,7 +105,7 @@ Graph* GraphManager::_createGraph(const std::string& uri, Connector* connector) 
         if (!graph->setOntology(uri)) throw Exception("RdfCpp::GraphManager::_createGraph * Failed to initialize Graph");
         return graph;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return nullptr;
 }
@@ -123,7 +122,7 @@ Graph* GraphManager::createRootGraph(const std::string& uri, Connector* connecto
             throw Exception("RdfCpp::GraphManager::createRootGraph * Failed to add Root Graph");
         return graph;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return nullptr;
 }
@@ -140,7 +139,7 @@ Graph* GraphManager::loadRootGraph(const std::string& uri, Connector* connector,
         if (!graph) throw Exception("RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph");
         return graph;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return nullptr;
 }
@@ -158,7 +157,7 @@ Graph* GraphManager::_add_model(const std::string& uri, Connector* connector, Gr
         }
         for (Graph* addedGraph : added) removeGraph(addedGraph);
         adding.clear();
-        report(e.message);
+        printException(e.message);
     }
     return nullptr;
 }
@@ -253,7 +252,7 @@ Graph* GraphManager::importGraph(const std::string& uri, Graph* importingGraph, 
         if (!importing->getImports().count(uri)) importing->addImport(importedUri);
         return imported;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return nullptr;
 }
@@ -319,7 +318,7 @@ bool GraphManager::save(Connector* connector) {
         }
         return true;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return false;
 }
@@ -388,7 +387,7 @@ bool GraphManager::_readConfig(const std::string& configFile) {
         }
         return true;
     } catch (const Exception& e) {
-        report(e.message);
+        printException(e.message);
     }
     return false;
 }
