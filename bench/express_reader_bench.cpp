@@ -1,12 +1,13 @@
 // Times the EXPRESS reader: parses one schema file N times and prints the median time of one parse.
 // Usage: bench_express_reader [schema.exp] [runs]
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "express/parser.h"
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::cout << "schema: " << path << std::endl;
     std::cout << "entities: " << entities << ", types: " << types << std::endl;
-    std::cout << "runs: " << runs << ", median ms per parse: " << times[times.size() / 2]
-              << ", min: " << times.front() << ", max: " << times.back() << std::endl;
+    std::cout << "runs: " << runs << ", median ms per parse: " << times[times.size() / 2] << ", min: " << times.front()
+              << ", max: " << times.back() << std::endl;
     return 0;
 }

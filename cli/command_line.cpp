@@ -45,8 +45,7 @@ void printBanner(std::ostream& out) {
     out << "5. Add Class Expression for WHERE rules (0/1) [default=0]" << std::endl;
     out << "6. Add Class Expression for LIST cardinality constraints (0/1) [default=0]" << std::endl;
     out << "7. Adopt LDWG decisions (0/1) [default=1]" << std::endl;
-    out << "8. Base URI for classes of imported EXPRESS schemas [default=" << defaultImportBaseUri << "]"
-        << std::endl;
+    out << "8. Base URI for classes of imported EXPRESS schemas [default=" << defaultImportBaseUri << "]" << std::endl;
     out << "9. Generate EXPRESS ontology (0/1) [OPTIONAL, default=0]" << std::endl;
     out << "10. Output Ontology Version URI [default=Ontology URI]" << std::endl;
     out << stars << std::endl;

@@ -11,6 +11,6 @@ struct ConversionSettings {
     bool listCardinalityExpressions = false;  // switch 6
     bool adoptLdwgDecisions = true;           // switch 7
     std::string importBaseUri;
-    bool generateExpressOntology = false;     // switch 9
+    bool generateExpressOntology = false;  // switch 9
     std::string ontologyVersionUri;
 };

@@ -9,9 +9,7 @@ namespace {
 
 enum class Section { Explicit, Inverse, Derive, Unique, Where };
 
-bool startsWithSelf(const std::string& token) {
-    return token.compare(0, 5, "SELF\\") == 0;
-}
+bool startsWithSelf(const std::string& token) { return token.compare(0, 5, "SELF\\") == 0; }
 
 bool switchSection(const std::string& keyword, Section& section) {
     if (keyword == "INVERSE") {

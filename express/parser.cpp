@@ -16,8 +16,7 @@ bool isRegularFile(const std::string& path) {
 }
 
 // REFERENCE FROM schema (names); and USE FROM schema (names); take the names over as entities.
-void readReferencedNames(ExpressSchema& schema, const std::vector<std::string>& statement,
-                         const std::string& comment) {
+void readReferencedNames(ExpressSchema& schema, const std::vector<std::string>& statement, const std::string& comment) {
     for (std::size_t i = 3; i < statement.size(); ++i) {
         std::string name = erasedAll(statement[i], {",", "(", ")", ";"});
         if (!name.empty()) schema.addEntity(name).comment = comment;

@@ -13,8 +13,8 @@
 
 namespace {
 
-using Redland::Node;
 using RdfCpp::OntologyProperty;
+using Redland::Node;
 
 const char* const propertySetTest = "(EXISTS(SELF\\IfcPropertySetDefinition.DefinesType[1]))";
 

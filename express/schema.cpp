@@ -22,17 +22,13 @@ void ExpressSchema::clear() {
     definedTypes.clear();
 }
 
-ExpressEntity& ExpressSchema::addEntity(const std::string& name) {
-    return addRecord(entities, entityRecords, name);
-}
+ExpressEntity& ExpressSchema::addEntity(const std::string& name) { return addRecord(entities, entityRecords, name); }
 
 ExpressEnumeration& ExpressSchema::addEnumeration(const std::string& name) {
     return addRecord(enumerations, enumerationRecords, name);
 }
 
-ExpressSelect& ExpressSchema::addSelect(const std::string& name) {
-    return addRecord(selects, selectRecords, name);
-}
+ExpressSelect& ExpressSchema::addSelect(const std::string& name) { return addRecord(selects, selectRecords, name); }
 
 ExpressDefinedType& ExpressSchema::addDefinedType(const std::string& name) {
     return addRecord(definedTypes, definedTypeRecords, name);

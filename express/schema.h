@@ -19,7 +19,7 @@ struct ExpressAttribute {
     bool isList = false;
     bool isArray = false;
     std::string minCard = "1";
-    std::string maxCard = "1";  // empty: unbounded
+    std::string maxCard = "1";                                    // empty: unbounded
     std::vector<std::pair<std::string, std::string>> listBounds;  // per nesting level, outermost first
 };
 

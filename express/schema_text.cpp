@@ -25,7 +25,7 @@ std::string nextLine(SchemaText& text) {
 void removeLineComments(std::string& line, std::string& comment) {
     std::string::size_type open = line.find("(*");
     if (open == std::string::npos) return;
-    std::string kept;  // the cleaned part, holding no "(*"
+    std::string kept;                 // the cleaned part, holding no "(*"
     std::string::size_type rest = 0;  // the line still to clean starts here
     std::string::size_type commentStart = 0, commentEnd = 0;
     bool found = false;

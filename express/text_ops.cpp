@@ -2,9 +2,7 @@
 
 #include <climits>
 
-void eraseAll(std::string& text, const std::string& pattern) {
-    replaceAll(text, pattern, std::string());
-}
+void eraseAll(std::string& text, const std::string& pattern) { replaceAll(text, pattern, std::string()); }
 
 void replaceAll(std::string& text, const std::string& pattern, const std::string& replacement) {
     if (pattern.empty()) return;
@@ -25,9 +23,7 @@ void replaceAll(std::string& text, const std::string& pattern, const std::string
 
 namespace {
 
-bool isRunOf(const std::string& text, char c) {
-    return text.find_first_not_of(c) == std::string::npos;
-}
+bool isRunOf(const std::string& text, char c) { return text.find_first_not_of(c) == std::string::npos; }
 
 // Pattern and replacement are runs of one character (two blanks by one): every run of that character
 // in the text shrinks on its own until it is shorter than the pattern.
@@ -80,8 +76,7 @@ void replaceRepeatedly(std::string& text, const std::string& pattern, const std:
         } else {
             done += text[next++];
         }
-        if (done.size() >= pattern.size() &&
-            done.compare(done.size() - pattern.size(), pattern.size(), pattern) == 0) {
+        if (done.size() >= pattern.size() && done.compare(done.size() - pattern.size(), pattern.size(), pattern) == 0) {
             done.resize(done.size() - pattern.size());
             pending.append(replacement.rbegin(), replacement.rend());
         }

@@ -2,14 +2,12 @@
 
 #include "express/rule_parser.h"
 #include "express/text_ops.h"
-#include "express/type_reference.h"
 #include "express/token_cursor.h"
+#include "express/type_reference.h"
 
 namespace {
 
-std::string cleanItem(const std::string& token) {
-    return erasedAll(token, {",", "(", ")", ";"});
-}
+std::string cleanItem(const std::string& token) { return erasedAll(token, {",", "(", ")", ";"}); }
 
 // Reads statements up to END_TYPE; or the end of input, handing each to read (when given).
 template <typename Reader>

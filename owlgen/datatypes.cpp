@@ -24,9 +24,8 @@ struct SimpleType {
 
 // In byte-wise order of the names, the order every later step walks them in.
 const SimpleType simpleTypes[] = {
-    {"BINARY", "hexBinary", "hasHexBinary"}, {"BOOLEAN", "boolean", "hasBoolean"},
-    {"INTEGER", "integer", "hasInteger"},    {"LOGICAL", "boolean", "hasBoolean"},
-    {"NUMBER", "double", "hasDouble"},       {"REAL", "double", "hasDouble"},
+    {"BINARY", "hexBinary", "hasHexBinary"}, {"BOOLEAN", "boolean", "hasBoolean"}, {"INTEGER", "integer", "hasInteger"},
+    {"LOGICAL", "boolean", "hasBoolean"},    {"NUMBER", "double", "hasDouble"},    {"REAL", "double", "hasDouble"},
     {"STRING", "string", "hasString"},
 };
 const int resolutionPasses = 10;

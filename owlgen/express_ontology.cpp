@@ -54,9 +54,10 @@ bool ensureListVocabulary(RdfCpp::Connector& connector) {
     if (!graph || !graph->setOntology(OntologyIris::listVocabularyIri)) return false;
     writeListVocabulary(*graph);
     std::map<std::string, std::string> prefixes = {
-        {Vocabulary::RDF_NS, "rdf"},   {Vocabulary::RDFS_NS, "rdfs"}, {Vocabulary::OWL_NS, "owl"},
-        {Vocabulary::XSD_NS, "xsd"},   {Vocabulary::DC_NS, "dce"},    {Vocabulary::VANN_NS, "vann"},
-        {Vocabulary::CC_NS, "cc"},     {OntologyIris::listVocabularyIri + "#", "list"}};
+        {Vocabulary::RDF_NS, "rdf"}, {Vocabulary::RDFS_NS, "rdfs"},
+        {Vocabulary::OWL_NS, "owl"}, {Vocabulary::XSD_NS, "xsd"},
+        {Vocabulary::DC_NS, "dce"},  {Vocabulary::VANN_NS, "vann"},
+        {Vocabulary::CC_NS, "cc"},   {OntologyIris::listVocabularyIri + "#", "list"}};
     return connector._save(graph.get(), {}, prefixes);
 }
 

@@ -19,8 +19,8 @@ const long long maxRepeatedLinks = 10000;
 
 const char* const listTermNames[] = {"isFollowedBy", "hasNext", "hasContents"};
 
-void defineListVocabulary(GenerationContext& ctx, const Node& list, const Node& emptyList,
-                          const Node& isFollowedBy, const Node& hasNext, const Node& hasContents) {
+void defineListVocabulary(GenerationContext& ctx, const Node& list, const Node& emptyList, const Node& isFollowedBy,
+                          const Node& hasNext, const Node& hasContents) {
     RdfCpp::Graph& g = ctx.schemaGraph;
     g.addTriple(emptyList, V::rdf_type, V::owl_Class);
     declareListTerms(g, list, isFollowedBy, hasNext, hasContents);
@@ -57,9 +57,8 @@ namespace {
 
 // A chain on cls into the schema graph: leading (if any), `repeats` filler-less steps of repeatedKind on
 // hasNext, then the last step on hasNext.
-void writeHasNextChain(GenerationContext& ctx, const Node& cls, const Restriction* leading,
-                       const Node& repeatedKind, long long repeats, const Node& lastKind, int lastCardinality,
-                       const Node& lastFiller) {
+void writeHasNextChain(GenerationContext& ctx, const Node& cls, const Restriction* leading, const Node& repeatedKind,
+                       long long repeats, const Node& lastKind, int lastCardinality, const Node& lastFiller) {
     // Without the list class of the member the innermost value would be an empty union, that is owl:Nothing.
     if (!lastFiller.isValid() || repeats > maxRepeatedLinks) return;
     if (repeats < 0) repeats = 0;

@@ -28,8 +28,8 @@ void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr) {
     manager.setPrefix(Vocabulary::CC_NS, "cc");
 }
 
-void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager,
-                               const ExpressSchema& schema, const ConversionSettings& settings) {
+void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
+                               const ConversionSettings& settings) {
     using namespace OntologyIris;
     const Node S(settings.ontologyUri);
     const char* DC = Vocabulary::DC_NS;
@@ -76,8 +76,8 @@ void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rule
     annotate(rulesGraph, R, DC, "title", pathStem(rulesUri));
     annotate(rulesGraph, R, Vocabulary::CC_NS, "license", licenceIri);
     annotate(rulesGraph, R, DC, "date", headerDate);
-    rulesGraph.addComment("Ontology automatically generated from WHERE RULES in EXPRESS schema " +
-                          pathFileName(schema.schemaFile) + " using Quorin converter developed by " + authorCredit +
-                          "\nMore details about the conversion pattern can be found in the article: " +
-                          rulesArticleReference);
+    rulesGraph.addComment(
+        "Ontology automatically generated from WHERE RULES in EXPRESS schema " + pathFileName(schema.schemaFile) +
+        " using Quorin converter developed by " + authorCredit +
+        "\nMore details about the conversion pattern can be found in the article: " + rulesArticleReference);
 }

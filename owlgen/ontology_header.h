@@ -15,8 +15,8 @@ std::string pathStem(const std::string& text);
 // True when the ontology URI names an IFC schema (case-sensitive "IFC" or "ifc").
 bool isIfcOntologyUri(const std::string& uri);
 
-void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager,
-                               const ExpressSchema& schema, const ConversionSettings& settings);
+void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
+                               const ConversionSettings& settings);
 void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema);
 
 // Registers rdf, rdfs, owl, xsd, dce, [expr,] vann, list and cc in this order.

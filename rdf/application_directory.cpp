@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <boost/filesystem/operations.hpp>
-
 #include <vector>
 
 std::string applicationPath() {

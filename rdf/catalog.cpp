@@ -27,8 +27,9 @@ bool Catalog::read(const std::string& file, std::string& error) {
 }
 
 std::string Catalog::text() const {
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
-                      "<catalog prefer=\"public\" xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n";
+    std::string out =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+        "<catalog prefer=\"public\" xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n";
     for (const auto& entry : entries) {
         out += "    <uri id=\"User Entered Import Resolution\" name=\"" + xmlEscape(entry.first) + "\" uri=\"" +
                xmlEscape(entry.second) + "\"/>\n";
@@ -46,15 +47,31 @@ std::string xmlEscape(const std::string& text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
             // Attribute values would turn these into blanks; character references keep them.
-            case '\t': out += "&#9;"; break;
-            case '\n': out += "&#10;"; break;
-            case '\r': out += "&#13;"; break;
+            case '\t':
+                out += "&#9;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
             default:
                 // Other control characters cannot appear in XML 1.0 at all.
                 if (static_cast<unsigned char>(c) >= 0x20) out += c;

@@ -24,7 +24,6 @@ namespace {
 const std::string saveError = "RdfCpp::ConnectorLocal::_save * ";
 const std::string configError = "RdfCpp::ConnectorLocal::_readConfig * ";
 
-
 std::string forwardSlashes(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
     return text;
@@ -35,9 +34,7 @@ bool isGraphFile(const fs::path& path) {
     return boost::algorithm::iequals(extension, ".owl") || boost::algorithm::iequals(extension, ".rdf");
 }
 
-std::size_t depth(const std::string& relativePath) {
-    return std::count(relativePath.begin(), relativePath.end(), '/');
-}
+std::size_t depth(const std::string& relativePath) { return std::count(relativePath.begin(), relativePath.end(), '/'); }
 
 // Graph files below folder as paths relative to it, shallowest first and then by path.
 bool listGraphFiles(const fs::path& folder, std::vector<std::string>& out, std::string& error) {
@@ -81,7 +78,7 @@ ConnectorLocal::ConnectorLocal(const std::string& serFormat, const std::string& 
     fs::create_directories(folder, ec);
     if (ec)
         printException("RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder " + folder + ": " +
-               ec.message());
+                       ec.message());
 }
 
 std::string ConnectorLocal::getRepositoryFolder() const { return anchoredAtApplication(repositoryPath); }
@@ -195,15 +192,16 @@ bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGrap
     try {
         if (!graph) throw Exception(saveError + "missing graph to be saved");
         if (graph->isInTransaction()) graph->transactionCommit();
-        if (graph->getConnector() && graph->getConnector()->isSameRepository(this) && !graph->isModified())
-            return true;
+        if (graph->getConnector() && graph->getConnector()->isSameRepository(this) && !graph->isModified()) return true;
         const std::string fileName = savedGraphFileName(*graph, tboxFolder, inSubfolder);
         if (fileName.empty()) throw Exception(saveError + "missing graph name to be saved");
         const fs::path repositoryFolder(getRepositoryFolder());
         const fs::path file = repositoryFolder / fileName;
         boost::system::error_code ec;
         fs::create_directories(file.parent_path(), ec);
-        if (ec) throw Exception(saveError + "cannot create the folder " + file.parent_path().string() + ": " + ec.message());
+        if (ec)
+            throw Exception(saveError + "cannot create the folder " + file.parent_path().string() + ": " +
+                            ec.message());
 
         std::string error;
         if (auto* model = dynamic_cast<Redland::Model*>(graph)) {

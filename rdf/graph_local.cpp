@@ -32,8 +32,8 @@ GraphLocal::GraphLocal(const std::string& path, ConnectorLocal* connector, bool 
     this->connector = connector;
     if (connector) folder = connector->getRepositoryPath();
     if (isNew || !isValid()) return;
-    const std::string file = connector ? (boost::filesystem::path(connector->getRepositoryFolder()) / path).string()
-                                       : path;
+    const std::string file =
+        connector ? (boost::filesystem::path(connector->getRepositoryFolder()) / path).string() : path;
     if (!loadFromFile(file)) close();
 }
 

@@ -16,7 +16,6 @@ namespace {
 // Where a root graph named by a bare word (no "/") lives.
 const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
 
-
 }  // namespace
 
 GraphManager::GraphManager() = default;
@@ -102,7 +101,8 @@ Graph* GraphManager::_createGraph(const std::string& uri, Connector* connector) 
         if (!connector) return nullptr;
         Graph* graph = keep(connector->createGraph(uri));
         if (!graph) return nullptr;
-        if (!graph->setOntology(uri)) throw Exception("RdfCpp::GraphManager::_createGraph * Failed to initialize Graph");
+        if (!graph->setOntology(uri))
+            throw Exception("RdfCpp::GraphManager::_createGraph * Failed to initialize Graph");
         return graph;
     } catch (const Exception& e) {
         printException(e.message);
@@ -310,7 +310,8 @@ bool GraphManager::save(Connector* connector) {
     try {
         for (const auto& entry : graphs) {
             Connector* target = connector ? connector : entry.second->getConnector();
-            if (!target) throw Exception("RdfCpp::GraphManager::save * Missing connector to save graph: " + entry.first);
+            if (!target)
+                throw Exception("RdfCpp::GraphManager::save * Missing connector to save graph: " + entry.first);
             std::vector<Graph*> imported;
             getImportedGraphs(entry.second, imported);
             if (!target->_save(entry.second, imported, prefixes))
@@ -325,7 +326,8 @@ bool GraphManager::save(Connector* connector) {
 
 bool GraphManager::removeGraph(Graph* graph) {
     if (!graph) {
-        std::cout << " Model was NOT removed! - " << "missing rdf model" << std::endl;
+        std::cout << " Model was NOT removed! - "
+                  << "missing rdf model" << std::endl;
         return false;
     }
     clearImportCaches();

@@ -79,7 +79,7 @@ private:
     // one of them takes it back instead of parsing its file again.
     std::map<std::string, std::unique_ptr<Graph>> reusable;
     Graph* takeReusable(const std::string& uri, Connector* connector);
-    std::set<std::string> adding;                // URIs whose imports _add_model is following
+    std::set<std::string> adding;  // URIs whose imports _add_model is following
     // Descriptions dropped from the caches stay alive until clear(): callers may still hold them.
     std::vector<std::unique_ptr<OntologyProperty>> retiredProperties;
     std::vector<std::unique_ptr<OntologyClass>> retiredClasses;

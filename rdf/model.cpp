@@ -48,9 +48,12 @@ using FilePtr = std::unique_ptr<FILE, FileCloser>;
 // The parsers tried in turn on a document of unknown syntax.
 ParserPtr newParser(int attempt) {
     switch (attempt) {
-        case 0: return ParserPtr(librdf_new_parser(getWorld(), nullptr, "application/rdf+xml", nullptr));
-        case 1: return ParserPtr(librdf_new_parser(getWorld(), "turtle", nullptr, nullptr));
-        default: return ParserPtr(librdf_new_parser(getWorld(), "ntriples", nullptr, nullptr));
+        case 0:
+            return ParserPtr(librdf_new_parser(getWorld(), nullptr, "application/rdf+xml", nullptr));
+        case 1:
+            return ParserPtr(librdf_new_parser(getWorld(), "turtle", nullptr, nullptr));
+        default:
+            return ParserPtr(librdf_new_parser(getWorld(), "ntriples", nullptr, nullptr));
     }
 }
 const int PARSER_ATTEMPTS = 3;
@@ -349,8 +352,8 @@ bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
     const std::string distinct = "SELECT DISTINCT ";
     const size_t at = text.find(distinct);
     if (at != std::string::npos) text.replace(at, distinct.size(), "SELECT ");
-    std::unique_ptr<librdf_query, QueryDeleter> q(librdf_new_query(
-        getWorld(), "sparql", nullptr, reinterpret_cast<const unsigned char*>(text.c_str()), nullptr));
+    std::unique_ptr<librdf_query, QueryDeleter> q(
+        librdf_new_query(getWorld(), "sparql", nullptr, reinterpret_cast<const unsigned char*>(text.c_str()), nullptr));
     if (!q) return false;
     std::unique_ptr<librdf_query_results, ResultsDeleter> results(librdf_model_query_execute(model_, q.get()));
     if (!results || !librdf_query_results_is_bindings(results.get())) return false;

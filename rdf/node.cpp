@@ -12,8 +12,8 @@ namespace {
 const unsigned char* bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.c_str()); }
 
 bool plainIriCharacter(unsigned char c) {
-    return c > 0x20 && c < 0x7f && c != '<' && c != '>' && c != '"' && c != '\\' && c != '{' && c != '}' &&
-           c != '|' && c != '^' && c != '`';
+    return c > 0x20 && c < 0x7f && c != '<' && c != '>' && c != '"' && c != '\\' && c != '{' && c != '}' && c != '|' &&
+           c != '^' && c != '`';
 }
 
 bool plainBlankIdCharacter(unsigned char c) {
@@ -62,7 +62,8 @@ std::string printedForm(librdf_node* node) {
 Node::Node(librdf_node* adopted) : node_(adopted), text_(printedForm(adopted)) {}
 
 Node::Node(const Node& other)
-    : node_(other.node_ ? librdf_new_node_from_node(other.node_) : nullptr), text_(node_ ? other.text_ : std::string()) {}
+    : node_(other.node_ ? librdf_new_node_from_node(other.node_) : nullptr),
+      text_(node_ ? other.text_ : std::string()) {}
 
 Node::Node(Node&& other) noexcept : node_(std::exchange(other.node_, nullptr)), text_(std::move(other.text_)) {
     other.text_.clear();
@@ -87,8 +88,8 @@ Node Node::typedLiteral(const std::string& text, const std::string& datatypeIri)
 }
 
 Node Node::languageLiteral(const std::string& text, const std::string& language) {
-    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text), language.empty() ? nullptr : language.c_str(),
-                                                   nullptr));
+    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text),
+                                                   language.empty() ? nullptr : language.c_str(), nullptr));
 }
 
 Node Node::blank() { return blank(newBlankId()); }

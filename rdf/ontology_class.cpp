@@ -16,10 +16,9 @@ using Redland::Node;
 
 // The value kinds a restriction step can carry, in the order they are looked for.
 const std::vector<Node>& valueKinds() {
-    static const std::vector<Node> kinds = {Vocabulary::owl_allValuesFrom, Vocabulary::owl_someValuesFrom,
-                                            Vocabulary::owl_qualifiedCardinality,
-                                            Vocabulary::owl_minQualifiedCardinality,
-                                            Vocabulary::owl_maxQualifiedCardinality};
+    static const std::vector<Node> kinds = {
+        Vocabulary::owl_allValuesFrom, Vocabulary::owl_someValuesFrom, Vocabulary::owl_qualifiedCardinality,
+        Vocabulary::owl_minQualifiedCardinality, Vocabulary::owl_maxQualifiedCardinality};
     return kinds;
 }
 
@@ -137,8 +136,8 @@ const std::vector<ClassRestrictions*>& OntologyClass::getOwnRestrictions() {
                     if (!value.isValid()) value = firstTarget(graph, current, Vocabulary::owl_onDataRange);
                     if (!value.isValid()) break;
                 }
-                read.push_back(std::make_unique<Restriction>(kind, manager->getOntologyProperty(property), Node(),
-                                                             cardinality));
+                read.push_back(
+                    std::make_unique<Restriction>(kind, manager->getOntologyProperty(property), Node(), cardinality));
                 Restriction& step = *read.back();
                 if (value.isBlank() && firstTarget(graph, value, Vocabulary::owl_onProperty).isValid()) {
                     current = value;  // the next, inner step

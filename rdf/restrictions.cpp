@@ -30,9 +30,7 @@ namespace {
 
 bool isObjectStep(const Restriction& step) { return step.property && step.property->isObjectProperty; }
 
-Node propertyNode(const Restriction& step) {
-    return step.property ? static_cast<const Node&>(*step.property) : Node();
-}
+Node propertyNode(const Restriction& step) { return step.property ? static_cast<const Node&>(*step.property) : Node(); }
 
 bool hasBoundsOrLength(const DataRangeFacets& facets) {
     return !facets.length.empty() || !facets.minValue.empty() || !facets.maxValue.empty();

@@ -54,6 +54,6 @@ public:
 };
 
 // A one-step chain on cls.
-bool addRestriction(RdfCpp::GraphManager* manager, int cardinality, const Redland::Node& kind,
-                    const Redland::Node& cls, const Redland::Node& property, const Redland::Node& filler,
-                    RdfCpp::Graph* graph, const DataRangeFacets& facets = DataRangeFacets());
+bool addRestriction(RdfCpp::GraphManager* manager, int cardinality, const Redland::Node& kind, const Redland::Node& cls,
+                    const Redland::Node& property, const Redland::Node& filler, RdfCpp::Graph* graph,
+                    const DataRangeFacets& facets = DataRangeFacets());

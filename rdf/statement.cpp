@@ -27,16 +27,12 @@ Statement::~Statement() {
     if (statement_) librdf_free_statement(statement_);
 }
 
-Node Statement::subject() const {
-    return statement_ ? Node::share(librdf_statement_get_subject(statement_)) : Node();
-}
+Node Statement::subject() const { return statement_ ? Node::share(librdf_statement_get_subject(statement_)) : Node(); }
 
 Node Statement::predicate() const {
     return statement_ ? Node::share(librdf_statement_get_predicate(statement_)) : Node();
 }
 
-Node Statement::object() const {
-    return statement_ ? Node::share(librdf_statement_get_object(statement_)) : Node();
-}
+Node Statement::object() const { return statement_ ? Node::share(librdf_statement_get_object(statement_)) : Node(); }
 
 }  // namespace Redland

@@ -21,7 +21,7 @@ public:
     virtual bool isValid() const { return uri_ != nullptr; }
     // The URI text, owned by this object (valid until the next call or destruction); null for a null URI.
     const char* toString() const;
-    std::string str() const;  // empty for a null URI
+    std::string str() const;                  // empty for a null URI
     raptor_uri* get() const { return uri_; }  // shared, not transferred
 
 private:

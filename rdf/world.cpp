@@ -23,10 +23,14 @@ std::map<std::string, std::string>& documentIds() {
 
 const char* levelName(librdf_log_level level) {
     switch (level) {
-        case LIBRDF_LOG_WARN: return "warning";
-        case LIBRDF_LOG_ERROR: return "error";
-        case LIBRDF_LOG_FATAL: return "fatal error";
-        default: return "message";
+        case LIBRDF_LOG_WARN:
+            return "warning";
+        case LIBRDF_LOG_ERROR:
+            return "error";
+        case LIBRDF_LOG_FATAL:
+            return "fatal error";
+        default:
+            return "message";
     }
 }
 
@@ -34,7 +38,8 @@ int logToStdout(void*, librdf_log_message* message) {
     const librdf_log_level level = librdf_log_message_level(message);
     if (level >= LIBRDF_LOG_ERROR) ++loggedErrorCount;
     // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
-    if (level < LIBRDF_LOG_WARN || (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
+    if (level < LIBRDF_LOG_WARN ||
+        (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
         return 1;
     std::string line = std::string("Redland ") + levelName(level) + ": ";
     const char* text = librdf_log_message_message(message);

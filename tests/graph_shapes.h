@@ -47,7 +47,8 @@ public:
         for (const auto& t : triples)
             if (!isBlank(t[0])) result.insert(term(t[0]) + " " + predicate(t[1]) + " " + render(out, t[2], 0));
         for (const auto& entry : out)
-            if (isBlank(entry.first) && !referencedBlanks.count(entry.first)) result.insert(render(out, entry.first, 0));
+            if (isBlank(entry.first) && !referencedBlanks.count(entry.first))
+                result.insert(render(out, entry.first, 0));
         return result;
     }
 
@@ -140,13 +141,18 @@ private:
             std::string item, next;
             int firsts = 0, rests = 0;
             for (const auto& arc : found->second) {
-                if (arc.first == first) ++firsts, item = arc.second;
-                else if (arc.first == rest) ++rests, next = arc.second;
-                else return false;
+                if (arc.first == first)
+                    ++firsts, item = arc.second;
+                else if (arc.first == rest)
+                    ++rests, next = arc.second;
+                else
+                    return false;
             }
             if (rests != 1 || firsts > 1) return false;
-            if (firsts == 1) items.push_back(render(arcs, item, depth + 1));
-            else if (next != nil || length > 0) return false;
+            if (firsts == 1)
+                items.push_back(render(arcs, item, depth + 1));
+            else if (next != nil || length > 0)
+                return false;
             cell = next;
         }
         text = "(";

@@ -13,9 +13,7 @@
 
 namespace testsupport {
 
-std::string fixturePath(const std::string& name) {
-    return std::string(SARTELL_SOURCE_DIR) + "/tests/fixtures/" + name;
-}
+std::string fixturePath(const std::string& name) { return std::string(SARTELL_SOURCE_DIR) + "/tests/fixtures/" + name; }
 
 std::string sharedSchemaPath(const std::string& name) {
     std::string path = std::string(SARTELL_SOURCE_DIR) + "/../shared/schemas/" + name;

@@ -37,7 +37,7 @@ RunResult runSartell(const std::vector<std::string>& args, const std::string& cw
 
 }  // namespace testsupport
 
-#define SKIP_WITHOUT_SHARED(path)                                                   \
-    do {                                                                            \
-        if ((path).empty()) GTEST_SKIP() << "../shared/schemas is not present";     \
+#define SKIP_WITHOUT_SHARED(path)                                               \
+    do {                                                                        \
+        if ((path).empty()) GTEST_SKIP() << "../shared/schemas is not present"; \
     } while (0)

@@ -8,7 +8,7 @@ TEST(ParseBooleanArgument, FollowsTrueFalseThenAtoi) {
     struct Case {
         const char* text;
         bool expected;
-    } cases[] = {{"true", true}, {"1", true},     {"2", true},     {"-1", true},    {"1abc", true},
+    } cases[] = {{"true", true}, {"1", true},     {"2", true},      {"-1", true},   {"1abc", true},
                  {" 7", true},   {"5", true},     {"false", false}, {"0", false},   {"", false},
                  {"yes", false}, {"TRUE", false}, {"True", false},  {"0x1", false}, {"99999999999999999999", true}};
     for (const Case& c : cases) EXPECT_EQ(parseBooleanArgument(c.text), c.expected) << '"' << c.text << '"';
@@ -97,12 +97,9 @@ TEST(ResolveInputPath, JoinsAndNormalisesLexically) {
         const char* repository;
         const char* input;
         const char* expected;
-    } cases[] = {{"repo", "schema.exp", "repo/schema.exp"},
-                 {"repo", "a/../schema.exp", "repo/schema.exp"},
-                 {"repo/", "./schema.exp", "repo/schema.exp"},
-                 {"", "schema.exp", "schema.exp"},
-                 {"", "/abs/schema.exp", "/abs/schema.exp"},
-                 {"repo", "/abs/schema.exp", "repo/abs/schema.exp"},
+    } cases[] = {{"repo", "schema.exp", "repo/schema.exp"},       {"repo", "a/../schema.exp", "repo/schema.exp"},
+                 {"repo/", "./schema.exp", "repo/schema.exp"},    {"", "schema.exp", "schema.exp"},
+                 {"", "/abs/schema.exp", "/abs/schema.exp"},      {"repo", "/abs/schema.exp", "repo/abs/schema.exp"},
                  {"/data/r", "x/./y/../s.exp", "/data/r/x/s.exp"}};
     for (const Case& c : cases) EXPECT_EQ(resolveInputPath(c.repository, c.input), c.expected) << c.input;
 }

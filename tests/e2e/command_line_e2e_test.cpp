@@ -1,7 +1,6 @@
 // The sartell executable's answers to incomplete and unusable command lines.
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "test_support.h"
 

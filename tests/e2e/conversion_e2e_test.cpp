@@ -38,10 +38,14 @@ TEST(Conversion, EmptySchemaOnAFreshRepositoryWritesEveryOntologyAndReportsNoErr
     EXPECT_EQ(lines[at + 2], "2. Output OWL file: out.owl");
     EXPECT_EQ(lines[at + 4], "4. Repository path: " + c.repository.path());
     EXPECT_EQ(lines[at + 7], "7. Adopt LDWG decisions: 1");
-    const char* phases[] = {"generate Classes",          "generate DataTypes",
-                            "generate Enumerations",     "generate Select classes",
-                            "generate Class hierarchy",  "generate Properties and Restrictions... please wait",
-                            "Define Abstract and Disjoint classes", "Save output ontology"};
+    const char* phases[] = {"generate Classes",
+                            "generate DataTypes",
+                            "generate Enumerations",
+                            "generate Select classes",
+                            "generate Class hierarchy",
+                            "generate Properties and Restrictions... please wait",
+                            "Define Abstract and Disjoint classes",
+                            "Save output ontology"};
     size_t last = at;
     for (const char* phase : phases) {
         size_t found = indexOf(lines, phase, last);
@@ -137,8 +141,8 @@ TEST(Conversion, AnUnwritableRepositoryIsReportedAndNothingCrashes) {
     testsupport::writeFile(dir.file("example.exp"), readFile(exampleSchema));
     const std::string input = "../.." + dir.file("example.exp");
     for (const char* ldwg : {"1", "0"}) {
-        auto run = testsupport::runSartell({input, "o.owl", "http://example.org/onto/Example", "/proc/sys", "0", "0",
-                                            ldwg});
+        auto run =
+            testsupport::runSartell({input, "o.owl", "http://example.org/onto/Example", "/proc/sys", "0", "0", ldwg});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.errors, "");
         EXPECT_NE(run.output.find("Exception: RdfCpp::ConnectorLocal::_save * "), std::string::npos) << run.output;

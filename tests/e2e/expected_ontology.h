@@ -99,7 +99,8 @@ private:
         for (const auto& entry : schema_.selects) place(entry.first, Where::Schema);
         for (const auto& [name, select] : schema_.selects)
             for (const std::string& member : select->items)
-                if (!hasClass(member)) errors_.push_back(" * Error: NOT found class: " + member + " for SELECT: " + name);
+                if (!hasClass(member))
+                    errors_.push_back(" * Error: NOT found class: " + member + " for SELECT: " + name);
     }
 
     static bool ordered(const ExpressAttribute& attribute) { return attribute.isList || attribute.isArray; }

@@ -60,8 +60,7 @@ void expectExactly(LoadedOntology& ontology, const Redland::Node& type, const st
     };
     EXPECT_EQ(actual.size(), expected.size()) << what;
     EXPECT_TRUE(missing.empty()) << what << ": " << missing.size() << " missing, e.g." << firstOf(missing);
-    EXPECT_TRUE(unexpected.empty()) << what << ": " << unexpected.size() << " unexpected, e.g."
-                                    << firstOf(unexpected);
+    EXPECT_TRUE(unexpected.empty()) << what << ": " << unexpected.size() << " unexpected, e.g." << firstOf(unexpected);
 }
 
 class IfcSchemaConversion : public ::testing::TestWithParam<std::tuple<SharedSchema, int>> {};
@@ -241,8 +240,8 @@ void expectCoordinatesList(LoadedOntology& o) {
     EXPECT_EQ(o.objects(p, "rdfs:domain"), std::set<std::string>{"ifc:IfcCartesianPoint"});
     EXPECT_EQ(o.objects(p, "rdfs:range"), std::set<std::string>{list});
     auto next = [](const std::vector<std::string>& pairs) { return restriction("list:hasNext", pairs); };
-    const std::string lastCell = next({"owl:onClass ifc:IfcLengthMeasure_EmptyList",
-                                       "owl:qualifiedCardinality \"1\"^^xsd:nonNegativeInteger"});
+    const std::string lastCell =
+        next({"owl:onClass ifc:IfcLengthMeasure_EmptyList", "owl:qualifiedCardinality \"1\"^^xsd:nonNegativeInteger"});
     EXPECT_EQ(o.restrictionsOn("ifc:IfcCartesianPoint", p),
               (std::set<std::string>{
                   restriction(p, {"owl:allValuesFrom " + list}),
@@ -260,10 +259,10 @@ void expectCoordinatesList(LoadedOntology& o) {
 }
 
 void expectPositiveLengthFacet(LoadedOntology& o, const std::string& minimum) {
-    const std::string range = LoadedOntology::blank(
-        {"a rdfs:Datatype", "owl:onDatatype xsd:double",
-         "owl:withRestrictions ( " + LoadedOntology::blank({"xsd:minExclusive \"" + minimum + "\"^^xsd:double"}) +
-             " )"});
+    const std::string range =
+        LoadedOntology::blank({"a rdfs:Datatype", "owl:onDatatype xsd:double",
+                               "owl:withRestrictions ( " +
+                                   LoadedOntology::blank({"xsd:minExclusive \"" + minimum + "\"^^xsd:double"}) + " )"});
     std::set<std::string> supers = o.objects("ifc:IfcPositiveLengthMeasure", "rdfs:subClassOf");
     EXPECT_EQ(supers.count("ifc:IfcLengthMeasure"), 1u);
     EXPECT_EQ(o.restrictionsOn("ifc:IfcPositiveLengthMeasure", "expr:hasDouble"),
@@ -353,8 +352,8 @@ TEST_P(PublishedIfcOntology, StatesTheExactAxiomsOfItsDeclarations) {
     // The same rule read backwards, through the inverses of both properties.
     const std::string types = "ifc:types_IfcTypeObject", relatedObjects = "ifc:relatedObjects_IfcRelDefinesByType";
     EXPECT_EQ(rules.objects("ifc:IfcWallType", "rdfs:subClassOf")
-                  .count(restriction(types, {"owl:allValuesFrom " +
-                                             restriction(relatedObjects, {"owl:allValuesFrom ifc:IfcWall"})})),
+                  .count(restriction(
+                      types, {"owl:allValuesFrom " + restriction(relatedObjects, {"owl:allValuesFrom ifc:IfcWall"})})),
               1u);
 }
 

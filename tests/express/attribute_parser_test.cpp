@@ -56,9 +56,10 @@ TEST(Attribute, DeclarationsGiveTheirFields) {
         {"HasPropertySets : OPTIONAL SET [1:?] OF IfcPropertySetDefinition;",
          with(attribute("HasPropertySets", "IfcPropertySetDefinition"),
               [](auto& a) { a.isOptional = a.isSet = true, a.minCard = "0", a.maxCard = ""; })},
-        {"Coordinates : LIST [1:3] OF IfcLengthMeasure;",
-         with(attribute("Coordinates", "IfcLengthMeasure"),
-              [](auto& a) { a.isList = true, a.listBounds = Bounds{{"1", "3"}}; })},
+        {"Coordinates : LIST [1:3] OF IfcLengthMeasure;", with(attribute("Coordinates", "IfcLengthMeasure"),
+                                                               [](auto& a) {
+                                                                   a.isList = true, a.listBounds = Bounds{{"1", "3"}};
+                                                               })},
         {"INVERSE IsDefinedBy : SET [0:?] OF IfcRelDefinesByProperties FOR RelatedObjects;",
          with(attribute("IsDefinedBy", "IfcRelDefinesByProperties"),
               [](auto& a) { a.isSet = true, a.minCard = "0", a.maxCard = "", a.inverseOf = "RelatedObjects"; })},
@@ -77,33 +78,51 @@ TEST(Attribute, DeclarationsGiveTheirFields) {
         {"Items : BAG [0:?] OF IfcX;",
          with(attribute("Items", "IfcX"), [](auto& a) { a.isSet = true, a.minCard = "0", a.maxCard = ""; }),
          kBagMessage},
-        {"Pair : ARRAY [1:2] OF IfcX;",
-         with(attribute("Pair", "IfcX"), [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"2", "2"}}; })},
-        {"Four : ARRAY [0:3] OF IfcX;",
-         with(attribute("Four", "IfcX"), [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"4", "4"}}; })},
-        {"Open : ARRAY [1:?] OF IfcX;",
-         with(attribute("Open", "IfcX"), [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"0", "0"}}; })},
+        {"Pair : ARRAY [1:2] OF IfcX;", with(attribute("Pair", "IfcX"),
+                                             [](auto& a) {
+                                                 a.isArray = true, a.listBounds = Bounds{{"2", "2"}};
+                                             })},
+        {"Four : ARRAY [0:3] OF IfcX;", with(attribute("Four", "IfcX"),
+                                             [](auto& a) {
+                                                 a.isArray = true, a.listBounds = Bounds{{"4", "4"}};
+                                             })},
+        {"Open : ARRAY [1:?] OF IfcX;", with(attribute("Open", "IfcX"),
+                                             [](auto& a) {
+                                                 a.isArray = true, a.listBounds = Bounds{{"0", "0"}};
+                                             })},
         {"Huge : ARRAY [-99999999999999:99999999999999] OF IfcX;",
          with(attribute("Huge", "IfcX"),
-              [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"4294967296", "4294967296"}}; })},
-        {"Any : LIST OF IfcX;",
-         with(attribute("Any", "IfcX"), [](auto& a) { a.isList = true, a.listBounds = Bounds{{"0", ""}}; })},
-        {"Any : ARRAY OF IfcX;",
-         with(attribute("Any", "IfcX"), [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"", ""}}; })},
+              [](auto& a) {
+                  a.isArray = true, a.listBounds = Bounds{{"4294967296", "4294967296"}};
+              })},
+        {"Any : LIST OF IfcX;", with(attribute("Any", "IfcX"),
+                                     [](auto& a) {
+                                         a.isList = true, a.listBounds = Bounds{{"0", ""}};
+                                     })},
+        {"Any : ARRAY OF IfcX;", with(attribute("Any", "IfcX"),
+                                      [](auto& a) {
+                                          a.isArray = true, a.listBounds = Bounds{{"", ""}};
+                                      })},
         {"Points : LIST [1:?] OF ARRAY [1:3] OF IfcX;",
          with(attribute("Points", "IfcX"),
-              [](auto& a) { a.isList = true, a.listBounds = Bounds{{"1", ""}, {"1", "3"}}; })},
+              [](auto& a) {
+                  a.isList = true, a.listBounds = Bounds{{"1", ""}, {"1", "3"}};
+              })},
         {"Grid : ARRAY [1:2] OF LIST [0:3] OF IfcX;",
          with(attribute("Grid", "IfcX"),
-              [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"2", "2"}, {"4", "4"}}; })},
+              [](auto& a) {
+                  a.isArray = true, a.listBounds = Bounds{{"2", "2"}, {"4", "4"}};
+              })},
         {"Distinct : OPTIONAL LIST [1:?] OF UNIQUE IfcX;",
-         with(attribute("Distinct", "IfcX"), [](auto& a) {
-             a.isOptional = a.isList = true, a.minCard = "0", a.listBounds = Bounds{{"1", ""}};
-         })},
+         with(attribute("Distinct", "IfcX"),
+              [](auto& a) {
+                  a.isOptional = a.isList = true, a.minCard = "0", a.listBounds = Bounds{{"1", ""}};
+              })},
         {"Sets : SET [1:?] OF LIST [2:2] OF IfcX;",
-         with(attribute("Sets", "IfcX"), [](auto& a) {
-             a.isSet = a.isList = true, a.minCard = "1", a.maxCard = "", a.listBounds = Bounds{{"2", "2"}};
-         })},
+         with(attribute("Sets", "IfcX"),
+              [](auto& a) {
+                  a.isSet = a.isList = true, a.minCard = "1", a.maxCard = "", a.listBounds = Bounds{{"2", "2"}};
+              })},
         {"Name : STRING(255);", with(attribute("Name", "STRING"), [](auto& a) { a.width = 255; }),
          "Attr target: STRING  size= 255\n"},
         {"Code : OPTIONAL STRING(x);",
@@ -123,9 +142,14 @@ TEST(Attribute, DeclarationsGiveTheirFields) {
 
 TEST(Attribute, StatementCutShortByTheEndOfInputRecordsWhatItCan) {
     const std::vector<AttributeCase> cases = {
-        {"Cut : LIST", with(attribute("Cut", ""), [](auto& a) { a.isList = true, a.listBounds = Bounds{{"0", ""}}; })},
-        {"Cut : ARRAY [1:2]",
-         with(attribute("Cut", ""), [](auto& a) { a.isArray = true, a.listBounds = Bounds{{"2", "2"}}; })},
+        {"Cut : LIST", with(attribute("Cut", ""),
+                            [](auto& a) {
+                                a.isList = true, a.listBounds = Bounds{{"0", ""}};
+                            })},
+        {"Cut : ARRAY [1:2]", with(attribute("Cut", ""),
+                                   [](auto& a) {
+                                       a.isArray = true, a.listBounds = Bounds{{"2", "2"}};
+                                   })},
         {"Cut : SET [1:2]", with(attribute("Cut", ""), [](auto& a) { a.isSet = true, a.maxCard = "2"; })},
         {"Cut : BAG", with(attribute("Cut", ""), [](auto& a) { a.isSet = true, a.minCard = "0", a.maxCard = ""; }),
          kBagMessage},

@@ -25,10 +25,17 @@ struct HeaderCase {
 TEST(EntityHeader, ClausesAreReadFromTheHeaderStatement) {
     const std::vector<HeaderCase> cases = {
         {"IfcRoot;", {}, {}, false, false},
-        {"IfcActor\n SUPERTYPE OF (ONEOF\n    (IfcOccupant))\n SUBTYPE OF (IfcObject);", {"IfcObject"}, {"IfcOccupant"},
-         false, true},
-        {"IfcObject\n ABSTRACT SUPERTYPE OF (ONEOF\n\t(IfcActor\n\t,IfcControl\n\t,IfcGroup))\n SUBTYPE OF (IfcObjectDefinition);",
-         {"IfcObjectDefinition"}, {"IfcActor", "IfcControl", "IfcGroup"}, true, true},
+        {"IfcActor\n SUPERTYPE OF (ONEOF\n    (IfcOccupant))\n SUBTYPE OF (IfcObject);",
+         {"IfcObject"},
+         {"IfcOccupant"},
+         false,
+         true},
+        {"IfcObject\n ABSTRACT SUPERTYPE OF (ONEOF\n\t(IfcActor\n\t,IfcControl\n\t,IfcGroup))\n SUBTYPE OF "
+         "(IfcObjectDefinition);",
+         {"IfcObjectDefinition"},
+         {"IfcActor", "IfcControl", "IfcGroup"},
+         true,
+         true},
         {"IfcWall\n SUBTYPE OF (IfcBuildingElement);", {"IfcBuildingElement"}, {}, false, false},
         {"IfcX SUBTYPE OF(IfcA, IfcB);", {"IfcA", "IfcB"}, {}, false, false},
         {"IfcX SUBTYPE OF (IfcA) SUPERTYPE OF (IfcB);", {"IfcA"}, {"IfcB"}, false, false},
@@ -96,10 +103,10 @@ TEST(EntityBody, SectionsDecideWhatAStatementIs) {
     EXPECT_EQ(entity.attributes[2].inverseOf, "Used");
     EXPECT_EQ(entity.attributes[3].inverseOf, "Owned");
     EXPECT_EQ(entity.uniqueRules, (std::map<std::string, std::string>{{"UR1", ": Name; "}}));
-    EXPECT_EQ(entity.whereRules, (std::map<std::string, std::string>{{"WR1", ": Width > 0; "},
-                                                                      {"WR2:", "EXISTS(Name); "}}));
-    EXPECT_EQ(schema.propertyNameCount, (std::map<std::string, int>{{"Name", 1}, {"Owner", 1},
-                                                                      {"Users", 1}, {"Width", 1}}));
+    EXPECT_EQ(entity.whereRules,
+              (std::map<std::string, std::string>{{"WR1", ": Width > 0; "}, {"WR2:", "EXISTS(Name); "}}));
+    EXPECT_EQ(schema.propertyNameCount,
+              (std::map<std::string, int>{{"Name", 1}, {"Owner", 1}, {"Users", 1}, {"Width", 1}}));
 }
 
 TEST(EntityBody, PropertyNamesAreCountedOverAllEntities) {
@@ -111,8 +118,9 @@ TEST(EntityBody, PropertyNamesAreCountedOverAllEntities) {
 
 TEST(EntityBody, MissingEndEntityRunsOnIntoLaterDeclarations) {
     ExpressSchema schema;
-    parseText(schema, "ENTITY IfcA;\n X : IfcLabel;\nENTITY IfcB;\n Y : IfcLabel;\nEND_ENTITY;\n"
-                      "ENTITY IfcC;\n Z : IfcLabel;\nEND_ENTITY ;\nENTITY IfcD;\nEND_ENTITY;\n");
+    parseText(schema,
+              "ENTITY IfcA;\n X : IfcLabel;\nENTITY IfcB;\n Y : IfcLabel;\nEND_ENTITY;\n"
+              "ENTITY IfcC;\n Z : IfcLabel;\nEND_ENTITY ;\nENTITY IfcD;\nEND_ENTITY;\n");
     EXPECT_EQ(schema.entities.count("IfcB"), 0u);
     ASSERT_EQ(schema.entities.at("IfcA")->attributes.size(), 2u);
     EXPECT_EQ(schema.entities.at("IfcA")->attributes[1].name, "Y");

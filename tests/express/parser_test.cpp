@@ -25,9 +25,7 @@ std::string parseFile(ExpressSchema& schema, const std::string& path, bool* resu
     return capture.text();
 }
 
-std::string header(const std::string& path) {
-    return "\nPARSE EXPRESS schema: " + path + "\n";
-}
+std::string header(const std::string& path) { return "\nPARSE EXPRESS schema: " + path + "\n"; }
 
 TEST(ParseExpressSchema, PathThatIsNoRegularFileLeavesTheSchemaEmptyAndSilent) {
     testsupport::TempDir dir;
@@ -86,7 +84,8 @@ TEST(ParseExpressSchema, SmallSchemaIsReadCompletely) {
     const ExpressEntity& thing = *schema.entities.at("SmlThing");
     EXPECT_EQ(thing.supertypes, std::vector<std::string>{"SmlRoot"});
     ASSERT_EQ(thing.attributes.size(), 5u);
-    EXPECT_EQ(thing.attributes[1].listBounds, (std::vector<std::pair<std::string, std::string>>{{"1", ""}, {"1", "3"}}));
+    EXPECT_EQ(thing.attributes[1].listBounds,
+              (std::vector<std::pair<std::string, std::string>>{{"1", ""}, {"1", "3"}}));
     EXPECT_EQ(thing.attributes[4].name, "Groups");
     EXPECT_EQ(thing.attributes[4].inverseOf, "Members");
     EXPECT_EQ(thing.whereRules.size(), 2u);
@@ -130,8 +129,9 @@ TEST(ParseExpressSchema, BadInputNeverBreaksTheReader) {
     std::string binary;
     for (int i = 0; i < 1 << 20; ++i) binary += static_cast<char>(random() % 4 == 0 ? 0 : random() % 256);
     std::string keywords;
-    const char* words[] = {"ENTITY ", "TYPE ", "= ", "LIST ", "OF ", "[1:?] ", "; ", "\n", "(* ", "*) ", "WHERE ",
-                           "SELF ", "INVERSE ", "END_ENTITY;", "END_TYPE;", ": ", "SUBTYPE ", "ARRAY ", "X "};
+    const char* words[] = {"ENTITY ",   "TYPE ", "= ",       "LIST ",  "OF ",   "[1:?] ",   "; ",
+                           "\n",        "(* ",   "*) ",      "WHERE ", "SELF ", "INVERSE ", "END_ENTITY;",
+                           "END_TYPE;", ": ",    "SUBTYPE ", "ARRAY ", "X "};
     for (int i = 0; i < 200000; ++i) keywords += words[random() % (sizeof words / sizeof *words)];
     std::string deepType = "TYPE Deep = ";
     for (int i = 0; i < 10000; ++i) deepType += "LIST OF ";

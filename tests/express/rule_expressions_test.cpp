@@ -1,3 +1,5 @@
+#include "express/rule_expressions.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "express/rule_expressions.h"
 #include "express/schema.h"
 #include "rdf/connector_local.h"
 #include "rdf/manager.h"
@@ -281,9 +282,8 @@ TEST_F(RuleExpressions, AnOccurrenceExpressionAloneLeavesThePropertySetIncomplet
     run();
     EXPECT_EQ(output, errorLine("IfcDoorLiningProperties") + errorLine("IfcDoorPanelProperties"));
     EXPECT_EQ(errorCount, 2);
-    EXPECT_EQ(expressions("IfcDoorLiningProperties"),
-              Texts{"all(definesOccurrence_IfcPropertySetDefinition,"
-                    "all(relatedObjects_IfcRelDefinesByProperties,IfcDoor))"});
+    EXPECT_EQ(expressions("IfcDoorLiningProperties"), Texts{"all(definesOccurrence_IfcPropertySetDefinition,"
+                                                            "all(relatedObjects_IfcRelDefinesByProperties,IfcDoor))"});
 }
 
 }  // namespace

@@ -95,8 +95,8 @@ TEST(EntityRule, TextIsEachTokenFollowedByABlank) {
     const ExpressEntity& entity = *schema.entities.at("IfcE");
     EXPECT_EQ(entity.uniqueRules, (std::map<std::string, std::string>{{"UR1", ": Name Tag; "}}));
     EXPECT_EQ(entity.whereRules, (std::map<std::string, std::string>{{"WR1", ": SIZEOF(Items) > 0; "},
-                                                                      {"WR2:", "EXISTS(Name) OR EXISTS(Tag); "},
-                                                                      {"WR4", ": SELF <> 0; "}}));
+                                                                     {"WR2:", "EXISTS(Name) OR EXISTS(Tag); "},
+                                                                     {"WR4", ": SELF <> 0; "}}));
 }
 
 }  // namespace

@@ -73,8 +73,7 @@ TEST(SchemaText, LastLineWithoutLfIsRead) {
 }
 
 TEST(SchemaText, CommentOverSeveralLinesDropsTokensUpToTheClosingToken) {
-    EXPECT_EQ(lineTokens("x (* open\nENTITY A;\nend *) y z\nw"),
-              (std::vector<Tokens>{{"x"}, {}, {"y", "z"}, {"w"}}));
+    EXPECT_EQ(lineTokens("x (* open\nENTITY A;\nend *) y z\nw"), (std::vector<Tokens>{{"x"}, {}, {"y", "z"}, {"w"}}));
 }
 
 TEST(SchemaText, ClosingMarkBeforeOpeningMarkNeverPairsWithIt) {

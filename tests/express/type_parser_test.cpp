@@ -26,10 +26,8 @@ TEST(TypeDeclaration, DefinedTypesGiveTheirFields) {
         {"TYPE IfcLabel = STRING;", "STRING", 0, false, false, false, "", ""},
         {"TYPE IfcGloballyUniqueId = STRING(22) FIXED;", "STRING", 22, false, false, false, "", ""},
         {"TYPE IfcPositiveLengthMeasure = IfcLengthMeasure;", "IfcLengthMeasure", 0, false, false, false, "", ""},
-        {"TYPE IfcArcIndex = LIST [3:3] OF IfcPositiveInteger;", "IfcPositiveInteger", 0, false, true, false, "3",
-         "3"},
-        {"TYPE IfcLineIndex = LIST [2:?] OF IfcPositiveInteger;", "IfcPositiveInteger", 0, false, true, false, "2",
-         ""},
+        {"TYPE IfcArcIndex = LIST [3:3] OF IfcPositiveInteger;", "IfcPositiveInteger", 0, false, true, false, "3", "3"},
+        {"TYPE IfcLineIndex = LIST [2:?] OF IfcPositiveInteger;", "IfcPositiveInteger", 0, false, true, false, "2", ""},
         {"TYPE IfcComplexNumber = ARRAY [1:2] OF REAL;", "REAL", 0, false, false, true, "1", "2"},
         {"TYPE IfcSet = SET [1:?] OF IfcX;", "IfcX", 0, true, false, false, "1", ""},
         {"TYPE IfcText = STRING(255);", "STRING", 255, false, false, false, "", ""},
@@ -73,9 +71,10 @@ TEST(TypeDeclaration, EnumerationItemsAreCollectedAndCounted) {
     EXPECT_EQ(schema.enumerations.at("IfcAddressTypeEnum")->items,
               (Items{"DISTRIBUTIONPOINT", "HOME", "OFFICE", "SITE", "USERDEFINED"}));
     EXPECT_EQ(schema.enumerations.at("IfcSpread")->items, (Items{"NOTDEFINED", "SITE", "USERDEFINED"}));
-    EXPECT_EQ(schema.enumerationItemCount,
-              (std::map<std::string, int>{{"DISTRIBUTIONPOINT", 1}, {"HOME", 1}, {"NOTDEFINED", 1}, {"OFFICE", 1},
-                                          {"SITE", 3}, {"USERDEFINED", 2}}));
+    EXPECT_EQ(
+        schema.enumerationItemCount,
+        (std::map<std::string, int>{
+            {"DISTRIBUTIONPOINT", 1}, {"HOME", 1}, {"NOTDEFINED", 1}, {"OFFICE", 1}, {"SITE", 3}, {"USERDEFINED", 2}}));
     EXPECT_TRUE(schema.definedTypes.empty());
 }
 
@@ -110,10 +109,11 @@ TEST(TypeDeclaration, TooShortStatementIsDropped) {
 
 TEST(TypeBody, WhereRulesOfADefinedTypeAreRead) {
     ExpressSchema schema;
-    std::string output = parseText(schema,
-                                   "TYPE IfcRatio = REAL;\n WHERE\n  WR1 : {0.0 <= SELF <= 1.0};\nEND_TYPE;\n"
-                                   "TYPE IfcCount = INTEGER;\n WHERE\n  WR1 : SELF > 0;\n  WR2 : SELF <> 3;\nEND_TYPE;\n"
-                                   "TYPE IfcPlain = REAL;\n  WR1 : SELF > 0;\nEND_TYPE;\n");
+    std::string output =
+        parseText(schema,
+                  "TYPE IfcRatio = REAL;\n WHERE\n  WR1 : {0.0 <= SELF <= 1.0};\nEND_TYPE;\n"
+                  "TYPE IfcCount = INTEGER;\n WHERE\n  WR1 : SELF > 0;\n  WR2 : SELF <> 3;\nEND_TYPE;\n"
+                  "TYPE IfcPlain = REAL;\n  WR1 : SELF > 0;\nEND_TYPE;\n");
     const ExpressDefinedType& ratio = *schema.definedTypes.at("IfcRatio");
     EXPECT_EQ(ratio.minValue, "0.0");
     EXPECT_EQ(ratio.maxValue, "1.0");

@@ -229,7 +229,8 @@ TEST(ClassRestrictionsQuery, DropsChainsThatCannotBeRead) {
     g.addTriple(unionValue, V::owl_unionOf, cell);
     g.addTriple(cell, V::rdf_first, d);
     g.addTriple(cell, V::rdf_rest, cell);
-    for (const Node& start : {looping, unbound, noKind, noRange, listCycle}) g.addTriple(cls, V::rdfs_subClassOf, start);
+    for (const Node& start : {looping, unbound, noKind, noRange, listCycle})
+        g.addTriple(cls, V::rdfs_subClassOf, start);
 
     std::vector<ClassRestrictions*> chains = allChains(project, cls);
     ASSERT_EQ(chains.size(), 1u);

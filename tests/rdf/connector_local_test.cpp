@@ -92,8 +92,8 @@ TEST_F(Repository, MissingFolderIsCreatedAndAnUnusableOneIsReported) {
     const bool saved = blocked._save(graph.get(), {}, {});
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_FALSE(saved);
-    EXPECT_EQ(output.rfind("Exception: RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder ", 0),
-              0u)
+    EXPECT_EQ(
+        output.rfind("Exception: RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder ", 0), 0u)
         << output;
     EXPECT_NE(output.find("Exception: RdfCpp::ConnectorLocal::_save * cannot create the folder "), std::string::npos)
         << output;

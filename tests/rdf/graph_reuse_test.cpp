@@ -69,8 +69,8 @@ TEST(GraphReuse, AFileChangedSinceTheSaveIsLoadedAgain) {
     RdfCpp::Graph* imported = s.importIntoNewRoot();
     ASSERT_NE(imported, nullptr);
     // The fixture's class is Schema#Wall too, but only the file states ex:size.
-    EXPECT_TRUE(imported->containsStatement(Redland::Statement(
-        Node(schemaUri + "#thing"), Node("http://example.org/terms#size"), Node::literal("3"))));
+    EXPECT_TRUE(imported->containsStatement(
+        Redland::Statement(Node(schemaUri + "#thing"), Node("http://example.org/terms#size"), Node::literal("3"))));
 }
 
 TEST(GraphReuse, AGraphChangedAfterItsSaveIsNotReused) {

@@ -67,9 +67,9 @@ TEST_F(GraphTest, NamespaceAndNameFromTheUri) {
 TEST_F(GraphTest, RefusesMalformedStatementsWithoutChangingTheGraph) {
     const Node lit = Node::literal("x");
     const Statement refused[] = {
-        Statement(lit, p, Node("http://ex.org/o")),       // literal subject
+        Statement(lit, p, Node("http://ex.org/o")),              // literal subject
         Statement(Node("http://ex.org/s"), Node::blank(), lit),  // blank predicate
-        Statement(Node("http://ex.org/s"), lit, lit),     // literal predicate
+        Statement(Node("http://ex.org/s"), lit, lit),            // literal predicate
         Statement(Node(), p, lit),
         Statement(Node("http://ex.org/s"), Node(), lit),
         Statement(Node("http://ex.org/s"), p, Node()),
@@ -154,7 +154,8 @@ TEST_F(GraphTest, HeaderAnnotations) {
     const Node dc(Vocabulary::DC_NS);
     const Node description(std::string(Vocabulary::DC_NS) + "description");
     const Node comment(std::string(Vocabulary::RDFS_NS) + "comment");
-    EXPECT_TRUE(model.containsStatement(Statement(description, Vocabulary::rdf_type, Node(OWL + "AnnotationProperty"))));
+    EXPECT_TRUE(
+        model.containsStatement(Statement(description, Vocabulary::rdf_type, Node(OWL + "AnnotationProperty"))));
 
     EXPECT_FALSE(model.addCreator(""));
     EXPECT_TRUE(model.addCreator("Ann"));

@@ -138,9 +138,10 @@ TEST_F(Manager, GraphWhoseImportIsMissingIsRemovedAgain) {
     Graph* graph = root();
     std::string output;
     EXPECT_FALSE(import(ex + "a", graph, output));
-    EXPECT_EQ(output, "LOAD: " + ex + "a\nLOAD: " + ex + "b\n"
-                      "Exception: RdfCpp::GraphManager::_add_model * depending Graph not found/loaded\n"
-                      "Exception: RdfCpp::GraphManager::importGraph * failed to import\n");
+    EXPECT_EQ(output, "LOAD: " + ex + "a\nLOAD: " + ex +
+                          "b\n"
+                          "Exception: RdfCpp::GraphManager::_add_model * depending Graph not found/loaded\n"
+                          "Exception: RdfCpp::GraphManager::importGraph * failed to import\n");
     EXPECT_EQ(keys(), std::vector<std::string>{ex + "root"});
     EXPECT_TRUE(graph->getImports().empty());
     EXPECT_EQ(manager.getPrefixTable().count(ex + "a#"), 0u);
@@ -152,9 +153,12 @@ TEST_F(Manager, ImportCycleAmongRepositoryFilesIsReported) {
     testing::internal::CaptureStdout();
     EXPECT_FALSE(manager.loadRootGraph(ex + "a", &connector, {}));
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOAD: " + ex + "a\nLOAD: " + ex + "b\n"
-              "Exception: RdfCpp::GraphManager::_add_model * import cycle through " + ex + "a\n"
-              "Exception: RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph\n");
+              "LOAD: " + ex + "a\nLOAD: " + ex +
+                  "b\n"
+                  "Exception: RdfCpp::GraphManager::_add_model * import cycle through " +
+                  ex +
+                  "a\n"
+                  "Exception: RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph\n");
     EXPECT_TRUE(manager.getGraphs().empty());
 }
 
@@ -215,15 +219,19 @@ TEST_F(Manager, SaveStopsAtTheFirstGraphItCannotSave) {
     ASSERT_EQ(manager._add_model("", nullptr, &bare), &bare);
     EXPECT_FALSE(manager.save(nullptr));
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOAD: " + ex + "bare\n"
-              "Exception: RdfCpp::GraphManager::save * Missing connector to save graph: " + ex + "bare\n");
+              "LOAD: " + ex +
+                  "bare\n"
+                  "Exception: RdfCpp::GraphManager::save * Missing connector to save graph: " +
+                  ex + "bare\n");
 
     ConnectorLocal broken("no-such-serializer", dir.path(), "");
     testing::internal::CaptureStdout();
     EXPECT_FALSE(manager.save(&broken));
     const std::string output = testing::internal::GetCapturedStdout();  // librdf names the serializer first
-    const std::string expected = "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n"
-                                 "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " + ex + "bare\n";
+    const std::string expected =
+        "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n"
+        "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " +
+        ex + "bare\n";
     ASSERT_GE(output.size(), expected.size());
     EXPECT_EQ(output.substr(output.size() - expected.size()), expected);
     manager.removeGraph(&bare);

@@ -21,7 +21,9 @@ const Node q("http://ex.org/onto#q");
 
 const std::string RDFXML =
     "<?xml version=\"1.0\"?>\n"
-    "<rdf:RDF xmlns:rdf=\"" + RDF + "\" xmlns:owl=\"" + OWL + "\" xmlns:ex=\"http://ex.org/onto#\">\n"
+    "<rdf:RDF xmlns:rdf=\"" +
+    RDF + "\" xmlns:owl=\"" + OWL +
+    "\" xmlns:ex=\"http://ex.org/onto#\">\n"
     "  <owl:Ontology rdf:about=\"http://ex.org/onto\">\n"
     "    <owl:imports rdf:resource=\"file:/repo/other.owl\"/>\n"
     "  </owl:Ontology>\n"

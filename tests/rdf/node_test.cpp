@@ -72,8 +72,8 @@ TEST(NodeTest, KindsAndAccessors) {
 }
 
 TEST(NodeTest, NullNodesFromEmptyText) {
-    const Node nodes[] = {Node(""), Node(std::string()), Node(static_cast<const char*>(nullptr)), Node(),
-                          Node::adopt(nullptr), Node::share(nullptr)};
+    const Node nodes[] = {Node(""), Node(std::string()),  Node(static_cast<const char*>(nullptr)),
+                          Node(),   Node::adopt(nullptr), Node::share(nullptr)};
     for (const Node& n : nodes) {
         EXPECT_FALSE(n.isValid());
         EXPECT_FALSE(n.isResource() || n.isBlank() || n.isLiteral());
@@ -129,9 +129,7 @@ TEST(NodeTest, CopiesOwnTheirReferences) {
     Node copy(*original);
     Node assigned;
     assigned = *original;
-    {
-        Node scoped(*original);
-    }
+    { Node scoped(*original); }
     original.reset();
     EXPECT_EQ(copy.toString(), "<http://ex.org/x>");
     EXPECT_EQ(assigned.getUriString(), "http://ex.org/x");
@@ -147,8 +145,8 @@ TEST(NodeTest, CopiesOwnTheirReferences) {
     assigned = alias;
     EXPECT_EQ(assigned.toString(), "<http://ex.org/x>");
 
-    librdf_node* raw = librdf_new_node_from_uri_string(Redland::getWorld(),
-                                                      reinterpret_cast<const unsigned char*>("http://ex.org/y"));
+    librdf_node* raw =
+        librdf_new_node_from_uri_string(Redland::getWorld(), reinterpret_cast<const unsigned char*>("http://ex.org/y"));
     Node shared = Node::share(raw);
     Node adopted = Node::adopt(raw);  // takes the creator's reference; both release their own
     EXPECT_EQ(shared, adopted);

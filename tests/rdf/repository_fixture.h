@@ -17,7 +17,8 @@ inline std::string ontologyXml(const std::string& uri, const std::vector<std::st
         "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"\n"
         "         xmlns:owl=\"http://www.w3.org/2002/07/owl#\"\n"
         "         xmlns:ex=\"http://example.org/terms#\">\n"
-        "  <owl:Ontology rdf:about=\"" + uri + "\">\n";
+        "  <owl:Ontology rdf:about=\"" +
+        uri + "\">\n";
     for (const std::string& imported : imports) text += "    <owl:imports rdf:resource=\"" + imported + "\"/>\n";
     text += "  </owl:Ontology>\n";
     if (withClass) text += "  <owl:Class rdf:about=\"" + uri + "#Wall\"/>\n";
