@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/conversion_settings.h"
+#include "owlgen/conversion_settings.h"
 
 extern const std::string defaultImportBaseUri;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "cli/conversion_settings.h"
+#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
 
 // Turns a parsed schema into the schema ontology (and, on request, the rules ontology) in the repository.

@@ -1,6 +1,6 @@
 #pragma once
 // What every generation phase works with.
-#include "cli/conversion_settings.h"
+#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
 #include "rdf/graph.h"
 #include "rdf/manager.h"

@@ -2,7 +2,7 @@
 // Header annotations and namespace prefixes of the schema and rules ontologies.
 #include <string>
 
-#include "cli/conversion_settings.h"
+#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
 #include "rdf/graph.h"
 #include "rdf/manager.h"

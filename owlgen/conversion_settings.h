@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-// The settings of one run, read from the command line.
+// The settings of one conversion; the command line fills them in.
 struct ConversionSettings {
     std::string inputFile;
     std::string outputFile;
