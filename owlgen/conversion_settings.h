@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // The settings of one conversion; the command line fills them in.
 struct ConversionSettings {
@@ -13,4 +14,14 @@ struct ConversionSettings {
     std::string importBaseUri;
     bool generateExpressOntology = false;  // switch 9
     std::string ontologyVersionUri;
+
+    // Ontology header metadata; empty means the default.
+    std::vector<std::string> creators;
+    std::string licenseIri;
+    std::string title;
+    std::string date;
+    std::string prefix;  // namespace prefix of the schema ontology, in place of the derived one
+
+    // "rdfxml", "turtle" or "ntriples".
+    std::string serializationFormat = "rdfxml";
 };

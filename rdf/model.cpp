@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 
+#include "rdf/clock.h"
 #include "rdf/parse_session.h"
 #include "rdf/vocabulary.h"
 #include "rdf/world.h"
@@ -80,14 +81,6 @@ bool setNamespaces(librdf_serializer* serializer, const std::map<std::string, st
         if (uri) librdf_serializer_set_namespace(serializer, uri.get(), prefix.empty() ? nullptr : prefix.c_str());
     }
     return true;
-}
-
-std::string localTimeText() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    char buffer[64] = {0};
-    if (!localtime_r(&now, &local) || !asctime_r(&local, buffer)) return "\n";
-    return buffer;
 }
 
 }  // namespace
@@ -339,7 +332,7 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
     }
     addComment(std::string(SERIALIZATION_MARKER) +
                " library by Sartell Converter Team (team@sartell.example.org) based on Redland API C library. " +
-               localTimeText());
+               RdfCpp::runTimeText());
 
     return librdf_serializer_serialize_model_to_file(serializer, fileName.c_str(), nullptr, model_) == 0;
 }
