@@ -2,8 +2,8 @@
 // Header annotations and namespace prefixes of the schema and rules ontologies.
 #include <string>
 
-#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
+#include "owlgen/conversion_settings.h"
 #include "rdf/graph.h"
 #include "rdf/manager.h"
 
