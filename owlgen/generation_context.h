@@ -1,7 +1,7 @@
 #pragma once
 // What every generation phase works with.
-#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
+#include "owlgen/conversion_settings.h"
 #include "rdf/graph.h"
 #include "rdf/manager.h"
 
