@@ -2,8 +2,8 @@
 // Header annotations and namespace prefixes of the schema and rules ontologies.
 #include <string>
 
-#include "owlgen/conversion_settings.h"
 #include "express/schema.h"
+#include "owlgen/conversion_settings.h"
 #include "rdf/graph.h"
 #include "rdf/manager.h"
 
@@ -17,7 +17,11 @@ bool isIfcOntologyUri(const std::string& uri);
 
 void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
                                const ConversionSettings& settings);
-void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema);
+void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema,
+                              const ConversionSettings& settings);
+
+// The dc:date of the headers: the date set, else the date of the run (SOURCE_DATE_EPOCH's when set).
+std::string headerDate(const ConversionSettings& settings);
 
 // Registers rdf, rdfs, owl, xsd, dce, [expr,] vann, list and cc in this order.
 void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr);
