@@ -17,12 +17,12 @@ void generateClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, const st
         Node cls(entity->comment.empty() ? ownNamespace + name : importBaseUri + entity->comment + "#" + name);
         schemaGraph.addTriple(cls, V::rdf_type, V::owl_Class);
         schema.classNodes[name] = cls;
-        for (const ExpressAttribute& attribute : entity->attributes)
-            if (!attribute.inverseOf.empty()) {
-                // Keyed by the names as declared, so that spellings differing in case count together.
-                const auto key = declaredInverseTarget(schema, attribute);
-                ++schema.inverseTargetCount[key.first][key.second];
-            }
+        for (const ExpressAttribute& attribute : entity->attributes) {
+            if (attribute.inverseOf.empty()) continue;
+            // Keyed by the names as declared, so that spellings differing in case count together.
+            const auto key = declaredInverseTarget(schema, attribute);
+            ++schema.inverseTargetCount[key.first][key.second];
+        }
     }
 }
 

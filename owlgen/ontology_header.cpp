@@ -32,7 +32,8 @@ void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr) {
 
 namespace {
 
-// The derived prefix of the schema ontology's namespace.
+// The schema ontology's namespace prefix when none is set: "ifc" for the published IFC ontologies, else the
+// last element of the ontology URI.
 std::string derivedNamespacePrefix(const std::string& ontologyUri) {
     const bool published = ontologyUri.find(OntologyIris::ifcOntologyBaseIri) != std::string::npos;
     return published ? "ifc" : pathStem(ontologyUri);
@@ -46,11 +47,12 @@ std::string licenceOf(const ConversionSettings& settings) {
     return settings.licenseIri.empty() ? OntologyIris::defaultLicenceIri : settings.licenseIri;
 }
 
-}  // namespace
-
+// The date set, else the date of the run (SOURCE_DATE_EPOCH's when it is set).
 std::string headerDate(const ConversionSettings& settings) {
     return settings.date.empty() ? RdfCpp::runDate() : settings.date;
 }
+
+}  // namespace
 
 void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
                                const ConversionSettings& settings) {
@@ -69,6 +71,7 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
     declareDcAnnotationProperty(schemaGraph, "title");
     annotate(schemaGraph, S, DC, "title", settings.title.empty() ? pathStem(schema.schemaFile) : settings.title);
     declareDcAnnotationProperty(schemaGraph, "date");
+    // A prefix the user chose is the one to prefer.
     writePreferredNamespace(schemaGraph, S, settings.prefix.empty() ? "ifc" : settings.prefix, settings.ontologyUri);
     writeLicence(schemaGraph, S, licenceOf(settings));
     annotate(schemaGraph, S, DC, "date", headerDate(settings));
@@ -76,8 +79,7 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
                            "' using Sartell converter developed by " + authorCredit + " with revision support from " +
                            reviserCredit);
 
-    const std::string& prefix =
-        settings.prefix.empty() ? derivedNamespacePrefix(settings.ontologyUri) : settings.prefix;
+    const std::string prefix = settings.prefix.empty() ? derivedNamespacePrefix(settings.ontologyUri) : settings.prefix;
     manager.setPrefix(schemaGraph.getNamespace(), prefix);
     registerStandardPrefixes(manager, true);
 }
