@@ -109,7 +109,7 @@ bool runConversion(ExpressSchema& schema, ConversionSettings settings) {
         RdfCpp::Graph* rulesGraph = manager.createRootGraph(rulesUri, &connector);
         if (!rulesGraph) return false;
         manager.importGraph(settings.ontologyUri, rulesGraph, &connector, {});
-        writeRulesOntologyHeader(*rulesGraph, rulesUri, schema);
+        writeRulesOntologyHeader(*rulesGraph, rulesUri, schema, settings);
         generateRuleClassExpressions(schema, manager, *rulesGraph, errorCount);
         saveAll(manager);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "express/name_lookup.h"
 #include "express/text_ops.h"
 #include "rdf/ontology_property.h"
 #include "rdf/restrictions.h"
@@ -17,18 +18,6 @@ using RdfCpp::OntologyProperty;
 using Redland::Node;
 
 const char* const propertySetTest = "(EXISTS(SELF\\IfcPropertySetDefinition.DefinesType[1]))";
-
-// Equal once every ASCII letter is upper case; other characters are compared as they are.
-bool sameUpperCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::string::size_type i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 bool isDeclared(const OntologyProperty* property) {
     return property && (property->isDatatypeProperty || property->isObjectProperty);
@@ -89,7 +78,7 @@ bool assignType(const ExpressEntity& entity, ExpressSchema& schema, RdfCpp::Grap
     if (typeName.empty()) return false;
     Node typeClass;
     for (const auto& entry : schema.classNodes) {
-        if (sameUpperCase(entry.first, typeName)) {
+        if (sameName(entry.first, typeName)) {
             typeClass = entry.second;
             break;
         }
@@ -154,7 +143,7 @@ bool definePropertySet(const ExpressEntity& entity, ExpressSchema& schema, RdfCp
     std::set<Node> typeClasses;
     for (const std::string& name : names) {
         for (const auto& entry : schema.classNodes) {
-            if (sameUpperCase(entry.first, name)) typeClasses.insert(entry.second);
+            if (sameName(entry.first, name)) typeClasses.insert(entry.second);
         }
     }
     if (typeClasses.empty()) return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "express/text_ops.h"
+#include "owlgen/class_union.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/restrictions.h"
@@ -77,15 +78,8 @@ void writeWrapperProperties(GenerationContext& ctx, const MemberClasses& memberC
             g.addTriple(property, V::rdfs_label, Node::literal(name));
             schema.wrapperProperties[datatype] = property;
 
-            Node domain = Node::blank();
-            Node members = Node::blank();
-            g.addTriple(domain, V::rdf_type, V::owl_Class);
-            g.addTriple(domain, V::owl_unionOf, members);
-            RdfCpp::RdfList list;
             auto found = memberClasses.find(datatype);
-            if (found != memberClasses.end()) list.items = found->second;
-            if (members.isValid()) list.addList(members, &g);
-            g.addTriple(property, V::rdfs_domain, domain);
+            if (found != memberClasses.end()) g.addTriple(property, V::rdfs_domain, writeUnionOf(g, found->second));
             g.addTriple(property, V::rdfs_range, datatype);
         }
         addRestriction(&ctx.manager, -1, V::owl_allValuesFrom, schema.classNodes[type.name],
@@ -215,13 +209,16 @@ void writeDefinedType(GenerationContext& ctx, const ExpressDefinedType& type) {
 // A type waits until the type it is defined on has been given its form, so chains resolve over the passes.
 void resolveDefinedTypes(GenerationContext& ctx) {
     ExpressSchema& schema = ctx.schema;
-    auto known = [&](const std::string& name) {
+    auto handled = [&](const std::string& name) {
         return schema.datatypeNodes.count(name) > 0 || schema.classNodes.count(name) > 0;
+    };
+    auto resolved = [&](const std::string& name) {
+        return declares(schema.datatypeNodes, name) || declares(schema.classNodes, name);
     };
     for (int pass = 0; pass < resolutionPasses; ++pass) {
         for (const auto& entry : schema.definedTypes) {
             const ExpressDefinedType* type = entry.second;
-            if (!type || known(entry.first) || !known(type->underlyingType)) continue;
+            if (!type || handled(entry.first) || !resolved(type->underlyingType)) continue;
             writeDefinedType(ctx, *type);
         }
     }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "express/name_lookup.h"
+#include "owlgen/class_union.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/vocabulary.h"
 
@@ -15,8 +17,12 @@ void generateClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, const st
         Node cls(entity->comment.empty() ? ownNamespace + name : importBaseUri + entity->comment + "#" + name);
         schemaGraph.addTriple(cls, V::rdf_type, V::owl_Class);
         schema.classNodes[name] = cls;
-        for (const ExpressAttribute& attribute : entity->attributes)
-            if (!attribute.inverseOf.empty()) ++schema.inverseTargetCount[attribute.inverseOf][attribute.targetType];
+        for (const ExpressAttribute& attribute : entity->attributes) {
+            if (attribute.inverseOf.empty()) continue;
+            // Keyed by the names as declared, so that spellings differing in case count together.
+            const auto key = declaredInverseTarget(schema, attribute);
+            ++schema.inverseTargetCount[key.first][key.second];
+        }
     }
 }
 
@@ -25,7 +31,7 @@ void generateClassHierarchy(ExpressSchema& schema, RdfCpp::Graph& schemaGraph) {
         Node cls = findNode(schema.classNodes, name);
         for (const std::string& supertype : entity->supertypes)
             if (hasNode(schema.classNodes, supertype))
-                schemaGraph.addTriple(cls, V::rdfs_subClassOf, schema.classNodes.at(supertype));
+                schemaGraph.addTriple(cls, V::rdfs_subClassOf, findNode(schema.classNodes, supertype));
     }
 }
 
@@ -34,25 +40,14 @@ void defineAbstractAndDisjointClasses(ExpressSchema& schema, RdfCpp::Graph& sche
         // A subtype without a class would leave a list cell without rdf:first, a malformed RDF list.
         std::vector<Node> subclasses;
         for (const std::string& subtype : entity->subtypes)
-            if (hasNode(schema.classNodes, subtype)) subclasses.push_back(schema.classNodes.at(subtype));
+            if (hasNode(schema.classNodes, subtype)) subclasses.push_back(findNode(schema.classNodes, subtype));
 
         for (size_t i = 0; i + 1 < subclasses.size(); ++i)
             for (size_t j = i + 1; j < subclasses.size(); ++j)
                 schemaGraph.addTriple(subclasses[i], V::owl_disjointWith, subclasses[j]);
 
         if (!entity->isAbstract || subclasses.empty()) continue;
-        Node unionClass = Node::blank();
-        Node cell = Node::blank();
-        schemaGraph.addTriple(findNode(schema.classNodes, name), V::rdfs_subClassOf, unionClass);
-        schemaGraph.addTriple(unionClass, V::rdf_type, V::owl_Class);
-        schemaGraph.addTriple(unionClass, V::owl_unionOf, cell);
-        schemaGraph.addTriple(cell, V::rdf_first, subclasses[0]);
-        for (size_t k = 1; k < subclasses.size(); ++k) {
-            Node next = Node::blank();
-            schemaGraph.addTriple(cell, V::rdf_rest, next);
-            schemaGraph.addTriple(next, V::rdf_first, subclasses[k]);
-            cell = next;
-        }
-        schemaGraph.addTriple(cell, V::rdf_rest, V::rdf_nil);
+        schemaGraph.addTriple(findNode(schema.classNodes, name), V::rdfs_subClassOf,
+                              writeUnionOf(schemaGraph, subclasses));
     }
 }

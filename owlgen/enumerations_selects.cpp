@@ -3,7 +3,9 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "owlgen/class_union.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/vocabulary.h"
 
@@ -82,7 +84,7 @@ namespace {
 
 // The member's class, or the null node after reporting and counting the miss.
 Node memberClass(const ExpressSchema& schema, const std::string& member, const std::string& select, int& errorCount) {
-    if (hasNode(schema.classNodes, member)) return schema.classNodes.at(member);
+    if (hasNode(schema.classNodes, member)) return findNode(schema.classNodes, member);
     std::cout << " * Error: NOT found class: " << member << " for SELECT: " << select << std::endl;
     ++errorCount;
     return Node();
@@ -111,16 +113,13 @@ void generateSelectClasses(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, bo
             }
             continue;
         }
-        Node unionClass = Node::blank();
-        Node head = Node::blank();
-        schemaGraph.addTriple(cls, V::owl_equivalentClass, unionClass);
-        schemaGraph.addTriple(unionClass, V::owl_unionOf, head);
-        schemaGraph.addTriple(unionClass, V::rdf_type, V::owl_Class);
-        RdfCpp::RdfList members;
+        std::vector<Node> members;
         for (const std::string& member : select->items) {
             Node memberCls = memberClass(schema, member, name, errorCount);
-            if (memberCls.isValid()) members.items.push_back(memberCls);
+            if (memberCls.isValid()) members.push_back(memberCls);
         }
-        members.addList(head, &schemaGraph);
+        // Without any member found the select states no equivalence: an empty union would be owl:Nothing.
+        const Node equivalent = writeUnionOf(schemaGraph, members);
+        if (equivalent.isValid()) schemaGraph.addTriple(cls, V::owl_equivalentClass, equivalent);
     }
 }

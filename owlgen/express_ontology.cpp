@@ -4,6 +4,7 @@
 #include "owlgen/list_pattern.h"
 #include "owlgen/ontology_header.h"
 #include "owlgen/ontology_iris.h"
+#include "rdf/clock.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -31,9 +32,8 @@ void writeListVocabulary(RdfCpp::Graph& graph) {
     graph.setDescription("OWL ontology for lists of EXPRESS aggregations");
     declareDcAnnotationProperty(graph, "title");
     annotate(graph, ontology, Vocabulary::DC_NS, "title", "LIST");
-    annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespacePrefix", "list");
-    annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespaceUri", ns);
-    annotate(graph, ontology, Vocabulary::CC_NS, "license", OntologyIris::licenceIri);
+    writePreferredNamespace(graph, ontology, "list", ns);
+    writeLicence(graph, ontology, OntologyIris::defaultLicenceIri);
 
     declareListTerms(graph, list, isFollowedBy, hasNext, hasContents);
     graph.addTriple(empty, Vocabulary::rdf_type, Vocabulary::owl_Class);
@@ -77,10 +77,9 @@ void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& conn
     declareDcAnnotationProperty(*graph, "title");
     annotate(*graph, O, Vocabulary::DC_NS, "title", "EXPRESS");
     declareDcAnnotationProperty(*graph, "date");
-    annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespacePrefix", "expr");
-    annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespaceUri", expressPreferredNamespaceUri);
-    annotate(*graph, O, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(*graph, O, Vocabulary::DC_NS, "date", headerDate);
+    writePreferredNamespace(*graph, O, "expr", expressPreferredNamespaceUri);
+    writeLicence(*graph, O, defaultLicenceIri);
+    annotate(*graph, O, Vocabulary::DC_NS, "date", RdfCpp::runDate());
     graph->addComment("Ontology automatically generated using Sartell converter developed by " + authorCredit +
                       " with revision support from " + reviserCredit);
 

@@ -1,5 +1,6 @@
 #pragma once
-// Small writers shared by the ontology headers.
+// Small writers shared by the ontology headers. OWL 2 DL wants every annotation property an ontology uses
+// declared in that ontology, so the writers of vocabulary terms declare them on the spot.
 #include <string>
 
 #include "rdf/graph.h"
@@ -7,8 +8,16 @@
 
 // The term namespace + name (for the header vocabularies outside the vocabulary constants).
 Redland::Node headerTerm(const char* ns, const char* name);
+// Declares the term ns + name an owl:AnnotationProperty.
+void declareAnnotationProperty(RdfCpp::Graph& graph, const char* ns, const char* name);
 // Declares the Dublin Core element `name` an owl:AnnotationProperty.
 void declareDcAnnotationProperty(RdfCpp::Graph& graph, const char* name);
 // (subject, ns + name, value as plain literal).
 void annotate(RdfCpp::Graph& graph, const Redland::Node& subject, const char* ns, const char* name,
               const std::string& value);
+
+// Declares vann:preferredNamespacePrefix and vann:preferredNamespaceUri and states both.
+void writePreferredNamespace(RdfCpp::Graph& graph, const Redland::Node& subject, const std::string& prefix,
+                             const std::string& namespaceUri);
+// Declares cc:license and states the licence as the resource licenceIri.
+void writeLicence(RdfCpp::Graph& graph, const Redland::Node& subject, const std::string& licenceIri);

@@ -101,11 +101,13 @@ void setUpListVocabulary(GenerationContext& ctx) {
 
 ListClasses generateListClass(GenerationContext& ctx, const std::string& memberName, RdfCpp::Graph& graph) {
     std::map<std::string, Node>& classNodes = ctx.schema.classNodes;
-    const std::string listName = memberName + "_List";
-    const std::string emptyListName = memberName + "_EmptyList";
+    // Named after the member as declared, so that every spelling of it shares one list class.
+    const std::string member = declaredName(classNodes, memberName);
+    const std::string listName = member + "_List";
+    const std::string emptyListName = member + "_EmptyList";
 
-    if (classNodes.count(listName) == 0 && hasNode(classNodes, memberName)) {
-        const Node memberClass = classNodes[memberName];
+    if (classNodes.count(listName) == 0 && hasNode(classNodes, member)) {
+        const Node memberClass = classNodes[member];
         const std::map<std::string, Node>& properties = ctx.schema.propertyNodes;
         RdfCpp::GraphManager* manager = &ctx.manager;
         const std::string ns = graph.getUri() + "#";

@@ -4,6 +4,8 @@
 
 #include "owlgen/header_annotations.h"
 #include "owlgen/ontology_iris.h"
+#include "owlgen/sartell_version.h"
+#include "rdf/clock.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -28,45 +30,66 @@ void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr) {
     manager.setPrefix(Vocabulary::CC_NS, "cc");
 }
 
+namespace {
+
+// The schema ontology's namespace prefix when none is set: "ifc" for the published IFC ontologies, else the
+// last element of the ontology URI.
+std::string derivedNamespacePrefix(const std::string& ontologyUri) {
+    const bool published = ontologyUri.find(OntologyIris::ifcOntologyBaseIri) != std::string::npos;
+    return published ? "ifc" : pathStem(ontologyUri);
+}
+
+void writeCreators(RdfCpp::Graph& graph, const ConversionSettings& settings) {
+    for (const std::string& creator : settings.creators) graph.addCreator(creator);
+}
+
+std::string licenceOf(const ConversionSettings& settings) {
+    return settings.licenseIri.empty() ? OntologyIris::defaultLicenceIri : settings.licenseIri;
+}
+
+// The date set, else the date of the run (SOURCE_DATE_EPOCH's when it is set).
+std::string headerDate(const ConversionSettings& settings) {
+    return settings.date.empty() ? RdfCpp::runDate() : settings.date;
+}
+
+}  // namespace
+
 void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
                                const ConversionSettings& settings) {
     using namespace OntologyIris;
     const Node S(settings.ontologyUri);
     const char* DC = Vocabulary::DC_NS;
     schemaGraph.addTriple(S, headerTerm(Vocabulary::OWL_NS, "versionIRI"), Node(settings.ontologyVersionUri));
-    schemaGraph.addCreator(authorCredit);
-    if (isIfcOntologyUri(settings.ontologyUri)) {
-        schemaGraph.addCreator(reviserCredit);
+    writeCreators(schemaGraph, settings);
+    if (isIfcOntologyUri(settings.ontologyUri))
         schemaGraph.setDescription(
             "OWL ontology for the IFC conceptual data schema and exchange file format for Building Information "
             "Model (BIM) data");
-        for (const std::string& credit : contributorCredits) annotate(schemaGraph, S, DC, "contributor", credit);
-    }
     declareDcAnnotationProperty(schemaGraph, "language");
     annotate(schemaGraph, S, DC, "language", "en");
     declareDcAnnotationProperty(schemaGraph, "identifier");
     declareDcAnnotationProperty(schemaGraph, "title");
-    annotate(schemaGraph, S, DC, "title", pathStem(schema.schemaFile));
+    annotate(schemaGraph, S, DC, "title", settings.title.empty() ? pathStem(schema.schemaFile) : settings.title);
     declareDcAnnotationProperty(schemaGraph, "date");
-    annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespacePrefix", "ifc");
-    annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespaceUri", settings.ontologyUri);
-    annotate(schemaGraph, S, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(schemaGraph, S, DC, "date", headerDate);
+    // A prefix the user chose is the one to prefer.
+    writePreferredNamespace(schemaGraph, S, settings.prefix.empty() ? "ifc" : settings.prefix, settings.ontologyUri);
+    writeLicence(schemaGraph, S, licenceOf(settings));
+    annotate(schemaGraph, S, DC, "date", headerDate(settings));
     schemaGraph.addComment("Ontology automatically generated from EXPRESS schema '" + pathFileName(schema.schemaFile) +
                            "' using Sartell converter developed by " + authorCredit + " with revision support from " +
                            reviserCredit);
 
-    const bool published = settings.ontologyUri.find(ifcOntologyBaseIri) != std::string::npos;
-    manager.setPrefix(schemaGraph.getNamespace(), published ? "ifc" : pathStem(settings.ontologyUri));
+    const std::string prefix = settings.prefix.empty() ? derivedNamespacePrefix(settings.ontologyUri) : settings.prefix;
+    manager.setPrefix(schemaGraph.getNamespace(), prefix);
     registerStandardPrefixes(manager, true);
 }
 
-void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema) {
-    using namespace OntologyIris;
+void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema,
+                              const ConversionSettings& settings) {
     const Node R(rulesUri);
     const char* DC = Vocabulary::DC_NS;
     rulesGraph.addTriple(R, headerTerm(Vocabulary::OWL_NS, "versionIRI"), R);
-    rulesGraph.addCreator(authorCredit);
+    writeCreators(rulesGraph, settings);
     rulesGraph.setDescription("Class expressions derived from WHERE RULES in EXPRESS schema file");
     declareDcAnnotationProperty(rulesGraph, "language");
     annotate(rulesGraph, R, DC, "language", "en");
@@ -74,10 +97,10 @@ void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rule
     declareDcAnnotationProperty(rulesGraph, "identifier");
     declareDcAnnotationProperty(rulesGraph, "title");
     annotate(rulesGraph, R, DC, "title", pathStem(rulesUri));
-    annotate(rulesGraph, R, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(rulesGraph, R, DC, "date", headerDate);
-    rulesGraph.addComment(
-        "Ontology automatically generated from WHERE RULES in EXPRESS schema " + pathFileName(schema.schemaFile) +
-        " using Quorin converter developed by " + authorCredit +
-        "\nMore details about the conversion pattern can be found in the article: " + rulesArticleReference);
+    declareDcAnnotationProperty(rulesGraph, "date");
+    writeLicence(rulesGraph, R, licenceOf(settings));
+    annotate(rulesGraph, R, DC, "date", headerDate(settings));
+    rulesGraph.addComment("Ontology automatically generated from WHERE RULES in EXPRESS schema " +
+                          pathFileName(schema.schemaFile) + " using Sartell converter " + sartellVersion +
+                          " developed by " + OntologyIris::authorCredit);
 }

@@ -15,9 +15,11 @@ std::string pathStem(const std::string& text);
 // True when the ontology URI names an IFC schema (case-sensitive "IFC" or "ifc").
 bool isIfcOntologyUri(const std::string& uri);
 
+// Creators, licence (CC BY 3.0 unless set), title and date come from the settings where they are set.
 void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager& manager, const ExpressSchema& schema,
                                const ConversionSettings& settings);
-void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema);
+void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema,
+                              const ConversionSettings& settings);
 
 // Registers rdf, rdfs, owl, xsd, dce, [expr,] vann, list and cc in this order.
 void registerStandardPrefixes(RdfCpp::GraphManager& manager, bool withExpr);

@@ -9,12 +9,10 @@ extern const std::string expressVocabularyIri;  // https://w3id.org/express
 extern const std::string listVocabularyIri;     // https://w3id.org/list
 extern const std::string expressPreferredNamespaceUri;
 extern const std::string ifcOntologyBaseIri;  // base of the published IFC ontologies
-extern const std::string licenceIri;          // CC BY 3.0, written as a literal
-extern const std::string headerDate;          // "2016/02/27"
+extern const std::string defaultLicenceIri;   // CC BY 3.0, the licence of the published IFC ontologies
 
+// The makers of the converter, credited in the vocabularies it carries and in the comments of what it writes.
 extern const std::string authorCredit;
 extern const std::string reviserCredit;
-extern const std::string contributorCredits[3];
-extern const std::string rulesArticleReference;
 
 }  // namespace OntologyIris

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "express/name_lookup.h"
 #include "express/text_ops.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/node_lookup.h"
@@ -18,21 +19,19 @@ bool isListOrArray(const ExpressAttribute& attribute) { return attribute.isList 
 // An inverse attribute is stated as owl:inverseOf only when it stands for exactly one FOR attribute that is
 // not an ordered aggregate, and is not one itself.
 bool skipInverse(const ExpressSchema& schema, const ExpressAttribute& attribute) {
-    auto byAttribute = schema.inverseTargetCount.find(attribute.inverseOf);
+    const auto key = declaredInverseTarget(schema, attribute);
+    auto byAttribute = schema.inverseTargetCount.find(key.first);
     if (byAttribute != schema.inverseTargetCount.end()) {
-        auto count = byAttribute->second.find(attribute.targetType);
+        auto count = byAttribute->second.find(key.second);
         if (count != byAttribute->second.end() && count->second > 1) return true;
     }
     if (isListOrArray(attribute)) return true;
-    auto target = schema.entities.find(attribute.targetType);
-    if (target == schema.entities.end()) return false;
-    for (const ExpressAttribute& forward : target->second->attributes)
-        if (forward.name == attribute.inverseOf && isListOrArray(forward)) return true;
-    return false;
+    const ExpressAttribute* forward = forwardAttribute(schema, attribute);
+    return forward && isListOrArray(*forward);
 }
 
 bool targetResolves(const ExpressSchema& schema, const std::string& type) {
-    return schema.classNodes.count(type) || schema.datatypeNodes.count(type) || schema.selects.count(type);
+    return declares(schema.classNodes, type) || declares(schema.datatypeNodes, type) || declares(schema.selects, type);
 }
 
 void addListRestrictions(GenerationContext& context, const ExpressAttribute& attribute, const Node& cls,
@@ -79,8 +78,9 @@ void generateProperty(GenerationContext& context, const std::string& entityName,
     graph.addTriple(property, V::rdfs_label, Node::literal(attribute.name));
     if (attribute.maxCard == "1") graph.addTriple(property, V::rdf_type, V::owl_FunctionalProperty);
     if (!attribute.inverseOf.empty()) {
-        Node forward =
-            GenerationContext::nameIn(graph, propertyIriName(schema, ldwg, attribute.inverseOf, attribute.targetType));
+        // The FOR name and the target as declared, so that the forward property is named as where it is made.
+        const auto declared = declaredInverseTarget(schema, attribute);
+        Node forward = GenerationContext::nameIn(graph, propertyIriName(schema, ldwg, declared.first, declared.second));
         graph.addTriple(property, V::owl_inverseOf, forward);
     }
 

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the benchmarks need, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config librdf0-dev libraptor2-dev librasqal3-dev libtinyxml-dev
-          libboost-filesystem-dev libboost-system-dev libgtest-dev raptor2-utils clang libclang-rt-14-dev clang-format)
+          libboost-filesystem-dev libboost-system-dev libgtest-dev raptor2-utils clang libclang-rt-14-dev clang-format
+          libowlapi-java libslf4j-java default-jdk-headless)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -198,6 +198,32 @@ TEST_F(PropertiesTest, InverseAttributesPointAtTheForwardProperty) {
     EXPECT_EQ(errorCount, 0);
 }
 
+// EXPRESS names are case-insensitive: IFC2x3 writes FOR Assigneditems for the attribute AssignedItems.
+TEST_F(PropertiesTest, NamesDifferingInCaseResolveToTheirDeclarations) {
+    schema.addEntity("IfcLayerAssignment").attributes = {attribute("AssignedItems", "IfcItem", "1", ""),
+                                                         attribute("Name", "ifclabel"),
+                                                         list("Values", "real", {{"1", ""}})};
+    schema.addEntity("IfcItem").attributes = {inverse("LayerAssignments", "IFCLAYERASSIGNMENT", "Assigneditems")};
+    // Spellings of one FOR attribute count together: two inverses of it get no property.
+    schema.addEntity("IfcRel").attributes = {attribute("RelatedObjects", "IfcA", "1", "")};
+    schema.addEntity("IfcA").attributes = {inverse("HasX", "IfcRel", "RelatedObjects")};
+    schema.addEntity("IfcB").attributes = {inverse("HasY", "ifcRel", "RELATEDOBJECTS")};
+    EXPECT_EQ(run(), "");
+
+    EXPECT_EQ(objects("layerAssignments_IfcItem", V::owl_inverseOf),
+              std::vector<Node>{own("assignedItems_IfcLayerAssignment")});
+    EXPECT_EQ(objects("layerAssignments_IfcItem", V::rdfs_range), std::vector<Node>{own("IfcLayerAssignment")});
+    EXPECT_EQ(objects("name_IfcLayerAssignment", V::rdfs_range), std::vector<Node>{own("IfcLabel")});
+    EXPECT_EQ(objects("values_IfcLayerAssignment", V::rdfs_range), std::vector<Node>{own("REAL_List")});
+    EXPECT_EQ(schema.classNodes.count("real_List"), 0u);
+    for (const char* skipped : {"hasX_IfcA", "hasY_IfcB"}) {
+        std::set<Node> arcs;
+        model->get_arcs_out(own(skipped), arcs);
+        EXPECT_TRUE(arcs.empty()) << skipped;
+    }
+    EXPECT_EQ(errorCount, 0);
+}
+
 TEST_F(PropertiesTest, UnresolvedTypeIsReportedAndLeavesOnlyTheLabel) {
     ExpressAttribute broken = inverse("Broken", "IfcNowhere", "Back");
     broken.maxCard = "1";
