@@ -1,5 +1,7 @@
 #include "rdf/world.h"
 
+#include <librdf.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>

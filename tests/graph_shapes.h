@@ -23,12 +23,16 @@ public:
         prefixes_["http://www.w3.org/2001/XMLSchema#"] = "xsd";
     }
 
-    std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
+    // One statement of the graph as N-Triples terms; blank nodes as "_:id".
+    struct Triple {
+        std::string s, p, o;
+    };
+
+    // Every statement, read from the serialization (the graph queries need a term to start from).
+    static std::vector<Triple> triples(RdfCpp::Graph& graph) {
         std::string text;
         graph.serializeToString(text, {}, "ntriples");
-        std::map<std::string, std::vector<std::pair<std::string, std::string>>> out;
-        std::vector<std::vector<std::string>> triples;
-        std::set<std::string> referencedBlanks;
+        std::vector<Triple> out;
         std::istringstream in(text);
         std::string line;
         while (std::getline(in, line)) {
@@ -37,15 +41,23 @@ public:
             size_t second = line.find(' ', first + 1);
             size_t end = line.rfind(" .");
             if (second == std::string::npos || end == std::string::npos || end <= second) continue;
-            std::string s = line.substr(0, first), p = line.substr(first + 1, second - first - 1);
-            std::string o = line.substr(second + 1, end - second - 1);
-            out[s].emplace_back(p, o);
-            if (isBlank(o)) referencedBlanks.insert(o);
-            triples.push_back({s, p, o});
+            out.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
+                           line.substr(second + 1, end - second - 1)});
+        }
+        return out;
+    }
+
+    std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
+        std::map<std::string, std::vector<std::pair<std::string, std::string>>> out;
+        std::set<std::string> referencedBlanks;
+        const std::vector<Triple> all = triples(graph);
+        for (const Triple& t : all) {
+            out[t.s].emplace_back(t.p, t.o);
+            if (isBlank(t.o)) referencedBlanks.insert(t.o);
         }
         std::multiset<std::string> result;
-        for (const auto& t : triples)
-            if (!isBlank(t[0])) result.insert(term(t[0]) + " " + predicate(t[1]) + " " + render(out, t[2], 0));
+        for (const Triple& t : all)
+            if (!isBlank(t.s)) result.insert(term(t.s) + " " + predicate(t.p) + " " + render(out, t.o, 0));
         for (const auto& entry : out)
             if (isBlank(entry.first) && !referencedBlanks.count(entry.first))
                 result.insert(render(out, entry.first, 0));
@@ -61,16 +73,7 @@ public:
     }
 
     // The number of statements, read from the serialization (countStatements needs a connector).
-    static int count(RdfCpp::Graph& graph) {
-        std::string text;
-        graph.serializeToString(text, {}, "ntriples");
-        int n = 0;
-        std::istringstream in(text);
-        std::string line;
-        while (std::getline(in, line))
-            if (line.size() > 2 && line[0] != '#') ++n;
-        return n;
-    }
+    static int count(RdfCpp::Graph& graph) { return static_cast<int>(triples(graph).size()); }
 
     // The printed form of a blank node holding these "predicate object" pairs.
     static std::string blank(std::vector<std::string> pairs) {
@@ -92,10 +95,10 @@ public:
         return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
     }
 
+    static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
+
 private:
     using Arcs = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
-
-    static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
 
     std::string iri(const std::string& text) const {
         for (const auto& entry : prefixes_)

@@ -4,6 +4,7 @@
 
 #include "rdf/connector.h"
 #include "rdf/model.h"
+#include "rdf/redland_handles.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Model;
@@ -27,9 +28,9 @@ protected:
         librdf_stream* stream = librdf_model_as_stream(model.get());
         for (; !librdf_stream_end(stream); librdf_stream_next(stream)) {
             librdf_statement* s = librdf_stream_get_object(stream);
-            out.insert(Node::share(librdf_statement_get_subject(s)).toString() + " " +
-                       Node::share(librdf_statement_get_predicate(s)).toString() + " " +
-                       Node::share(librdf_statement_get_object(s)).toString());
+            out.insert(Redland::shareNode(librdf_statement_get_subject(s)).toString() + " " +
+                       Redland::shareNode(librdf_statement_get_predicate(s)).toString() + " " +
+                       Redland::shareNode(librdf_statement_get_object(s)).toString());
         }
         librdf_free_stream(stream);
         return out;
