@@ -8,6 +8,7 @@
 #include "express/text_ops.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/node_lookup.h"
+#include "rdf/rdf_list.h"
 #include "rdf/restrictions.h"
 #include "rdf/vocabulary.h"
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "owlgen/node_lookup.h"
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -42,17 +43,12 @@ void defineAbstractAndDisjointClasses(ExpressSchema& schema, RdfCpp::Graph& sche
 
         if (!entity->isAbstract || subclasses.empty()) continue;
         Node unionClass = Node::blank();
-        Node cell = Node::blank();
+        Node head = Node::blank();
         schemaGraph.addTriple(findNode(schema.classNodes, name), V::rdfs_subClassOf, unionClass);
         schemaGraph.addTriple(unionClass, V::rdf_type, V::owl_Class);
-        schemaGraph.addTriple(unionClass, V::owl_unionOf, cell);
-        schemaGraph.addTriple(cell, V::rdf_first, subclasses[0]);
-        for (size_t k = 1; k < subclasses.size(); ++k) {
-            Node next = Node::blank();
-            schemaGraph.addTriple(cell, V::rdf_rest, next);
-            schemaGraph.addTriple(next, V::rdf_first, subclasses[k]);
-            cell = next;
-        }
-        schemaGraph.addTriple(cell, V::rdf_rest, V::rdf_nil);
+        schemaGraph.addTriple(unionClass, V::owl_unionOf, head);
+        RdfCpp::RdfList members;
+        members.items = subclasses;
+        members.addList(head, &schemaGraph);
     }
 }

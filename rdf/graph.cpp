@@ -356,19 +356,4 @@ void Graph::restoreAsLoaded() {
     }
 }
 
-bool RdfList::addList(const Node& head, Graph* graph) const {
-    if (!graph || !head.isBlank()) return false;
-    bool written = true;
-    Node cell = head;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            Node fresh = Node::blank();
-            written = graph->addTriple(cell, Vocabulary::rdf_rest, fresh) && written;
-            cell = std::move(fresh);
-        }
-        written = graph->addTriple(cell, Vocabulary::rdf_first, items[i]) && written;
-    }
-    return graph->addTriple(cell, Vocabulary::rdf_rest, Vocabulary::rdf_nil) && written;
-}
-
 }  // namespace RdfCpp

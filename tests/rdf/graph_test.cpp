@@ -4,6 +4,7 @@
 
 #include "rdf/connector.h"
 #include "rdf/model.h"
+#include "rdf/rdf_list.h"
 #include "rdf/redland_handles.h"
 #include "rdf/vocabulary.h"
 
@@ -134,6 +135,24 @@ TEST_F(GraphTest, AddListWritesFirstAndRestCells) {
     EXPECT_FALSE(list.addList(Node("http://ex.org/head"), &model));
     EXPECT_FALSE(list.addList(Node::blank(), nullptr));
     EXPECT_EQ(model.countStatements(), 7);
+}
+
+TEST_F(GraphTest, AddListTypesItsCellsAndUsesTheCellsItIsGiven) {
+    RdfCpp::RdfList list;
+    list.items = {Node("http://ex.org/a"), Node("http://ex.org/b"), Node("http://ex.org/c")};
+    list.cellType = Vocabulary::rdf_List;
+    const Node head = Node::blank(), given = Node::blank();
+    list.cells = {given};
+    ASSERT_TRUE(list.addList(head, &model));
+    EXPECT_EQ(model.countStatements(), 9);
+    EXPECT_TRUE(model.containsStatement(Statement(head, Vocabulary::rdf_rest, given)));
+    EXPECT_TRUE(model.containsStatement(Statement(given, Vocabulary::rdf_first, list.items[1])));
+    Node last;
+    ASSERT_TRUE(model.get_target(given, Vocabulary::rdf_rest, last));
+    EXPECT_TRUE(last.isBlank());
+    EXPECT_TRUE(model.containsStatement(Statement(last, Vocabulary::rdf_rest, Vocabulary::rdf_nil)));
+    for (const Node& cell : {head, given, last})
+        EXPECT_TRUE(model.containsStatement(Statement(cell, Vocabulary::rdf_type, Vocabulary::rdf_List)));
 }
 
 TEST_F(GraphTest, ImportsAreAddedOnce) {
