@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 
 #include <boost/filesystem/path.hpp>
-#include <cstdlib>
 #include <iostream>
 
 #include "rdf/connector.h"
+#include "rdf/leading_integer.h"
 #include "rdf/vocabulary.h"
 
 namespace RdfCpp {
@@ -89,7 +89,7 @@ int Graph::countStatements() {
     if (!connector->query(query, this, true) || query.results.empty()) return 0;
     auto found = query.results.front().find("num");
     if (found == query.results.front().end()) return 0;
-    return std::atoi(found->second.getLiteralValue().c_str());
+    return leadingInteger(found->second.getLiteralValue());
 }
 
 std::set<std::string> Graph::getImports() {
