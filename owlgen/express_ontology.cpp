@@ -14,8 +14,8 @@ Node maxCardinalityZero(RdfCpp::Graph& graph, const Node& property) {
     Node restriction = Node::blank();
     graph.addTriple(restriction, Vocabulary::rdf_type, Vocabulary::owl_Restriction);
     graph.addTriple(restriction, Vocabulary::owl_onProperty, property);
-    graph.addTriple(restriction, headerTerm(Vocabulary::OWL_NS, "maxCardinality"),
-                    Node::typedLiteral("0", std::string(Vocabulary::XSD_NS) + "nonNegativeInteger"));
+    graph.addTriple(restriction, Vocabulary::owl_maxCardinality,
+                    Node::typedLiteral("0", Vocabulary::xsd_nonNegativeInteger.getUriString()));
     return restriction;
 }
 
@@ -29,11 +29,11 @@ void writeListVocabulary(RdfCpp::Graph& graph) {
 
     graph.addCreator(OntologyIris::authorCredit);
     graph.setDescription("OWL ontology for lists of EXPRESS aggregations");
-    declareDcAnnotationProperty(graph, "title");
-    annotate(graph, ontology, Vocabulary::DC_NS, "title", "LIST");
-    annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespacePrefix", "list");
-    annotate(graph, ontology, Vocabulary::VANN_NS, "preferredNamespaceUri", ns);
-    annotate(graph, ontology, Vocabulary::CC_NS, "license", OntologyIris::licenceIri);
+    declareAnnotationProperty(graph, Vocabulary::dc_title);
+    annotate(graph, ontology, Vocabulary::dc_title, "LIST");
+    annotate(graph, ontology, Vocabulary::vann_preferredNamespacePrefix, "list");
+    annotate(graph, ontology, Vocabulary::vann_preferredNamespaceUri, ns);
+    annotate(graph, ontology, Vocabulary::cc_license, OntologyIris::licenceIri);
 
     declareListTerms(graph, list, isFollowedBy, hasNext, hasContents);
     graph.addTriple(empty, Vocabulary::rdf_type, Vocabulary::owl_Class);
@@ -71,16 +71,16 @@ void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& conn
     graph->addCreator(reviserCredit);
     graph->addCreator(authorCredit);
     graph->setDescription("OWL ontology for EXPRESS concepts");
-    declareDcAnnotationProperty(*graph, "language");
-    annotate(*graph, O, Vocabulary::DC_NS, "language", "en");
-    declareDcAnnotationProperty(*graph, "identifier");
-    declareDcAnnotationProperty(*graph, "title");
-    annotate(*graph, O, Vocabulary::DC_NS, "title", "EXPRESS");
-    declareDcAnnotationProperty(*graph, "date");
-    annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespacePrefix", "expr");
-    annotate(*graph, O, Vocabulary::VANN_NS, "preferredNamespaceUri", expressPreferredNamespaceUri);
-    annotate(*graph, O, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(*graph, O, Vocabulary::DC_NS, "date", headerDate);
+    declareAnnotationProperty(*graph, Vocabulary::dc_language);
+    annotate(*graph, O, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(*graph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(*graph, Vocabulary::dc_title);
+    annotate(*graph, O, Vocabulary::dc_title, "EXPRESS");
+    declareAnnotationProperty(*graph, Vocabulary::dc_date);
+    annotate(*graph, O, Vocabulary::vann_preferredNamespacePrefix, "expr");
+    annotate(*graph, O, Vocabulary::vann_preferredNamespaceUri, expressPreferredNamespaceUri);
+    annotate(*graph, O, Vocabulary::cc_license, licenceIri);
+    annotate(*graph, O, Vocabulary::dc_date, headerDate);
     graph->addComment("Ontology automatically generated using Sartell converter developed by " + authorCredit +
                       " with revision support from " + reviserCredit);
 

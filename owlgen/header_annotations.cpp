@@ -2,14 +2,11 @@
 
 #include "rdf/vocabulary.h"
 
-Redland::Node headerTerm(const char* ns, const char* name) { return Redland::Node(std::string(ns) + name); }
-
-void declareDcAnnotationProperty(RdfCpp::Graph& graph, const char* name) {
-    graph.addTriple(headerTerm(Vocabulary::DC_NS, name), Vocabulary::rdf_type,
-                    headerTerm(Vocabulary::OWL_NS, "AnnotationProperty"));
+void declareAnnotationProperty(RdfCpp::Graph& graph, const Redland::Node& property) {
+    graph.addTriple(property, Vocabulary::rdf_type, Vocabulary::owl_AnnotationProperty);
 }
 
-void annotate(RdfCpp::Graph& graph, const Redland::Node& subject, const char* ns, const char* name,
+void annotate(RdfCpp::Graph& graph, const Redland::Node& subject, const Redland::Node& property,
               const std::string& value) {
-    graph.addTriple(subject, headerTerm(ns, name), Redland::Node::literal(value));
+    graph.addTriple(subject, property, Redland::Node::literal(value));
 }

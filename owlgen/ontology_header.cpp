@@ -32,26 +32,26 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
                                const ConversionSettings& settings) {
     using namespace OntologyIris;
     const Node S(settings.ontologyUri);
-    const char* DC = Vocabulary::DC_NS;
-    schemaGraph.addTriple(S, headerTerm(Vocabulary::OWL_NS, "versionIRI"), Node(settings.ontologyVersionUri));
+    schemaGraph.addTriple(S, Vocabulary::owl_versionIRI, Node(settings.ontologyVersionUri));
     schemaGraph.addCreator(authorCredit);
     if (isIfcOntologyUri(settings.ontologyUri)) {
         schemaGraph.addCreator(reviserCredit);
         schemaGraph.setDescription(
             "OWL ontology for the IFC conceptual data schema and exchange file format for Building Information "
             "Model (BIM) data");
-        for (const std::string& credit : contributorCredits) annotate(schemaGraph, S, DC, "contributor", credit);
+        for (const std::string& credit : contributorCredits)
+            annotate(schemaGraph, S, Vocabulary::dc_contributor, credit);
     }
-    declareDcAnnotationProperty(schemaGraph, "language");
-    annotate(schemaGraph, S, DC, "language", "en");
-    declareDcAnnotationProperty(schemaGraph, "identifier");
-    declareDcAnnotationProperty(schemaGraph, "title");
-    annotate(schemaGraph, S, DC, "title", pathStem(schema.schemaFile));
-    declareDcAnnotationProperty(schemaGraph, "date");
-    annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespacePrefix", "ifc");
-    annotate(schemaGraph, S, Vocabulary::VANN_NS, "preferredNamespaceUri", settings.ontologyUri);
-    annotate(schemaGraph, S, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(schemaGraph, S, DC, "date", headerDate);
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_language);
+    annotate(schemaGraph, S, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_title);
+    annotate(schemaGraph, S, Vocabulary::dc_title, pathStem(schema.schemaFile));
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_date);
+    annotate(schemaGraph, S, Vocabulary::vann_preferredNamespacePrefix, "ifc");
+    annotate(schemaGraph, S, Vocabulary::vann_preferredNamespaceUri, settings.ontologyUri);
+    annotate(schemaGraph, S, Vocabulary::cc_license, licenceIri);
+    annotate(schemaGraph, S, Vocabulary::dc_date, headerDate);
     schemaGraph.addComment("Ontology automatically generated from EXPRESS schema '" + pathFileName(schema.schemaFile) +
                            "' using Sartell converter developed by " + authorCredit + " with revision support from " +
                            reviserCredit);
@@ -64,18 +64,17 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
 void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema) {
     using namespace OntologyIris;
     const Node R(rulesUri);
-    const char* DC = Vocabulary::DC_NS;
-    rulesGraph.addTriple(R, headerTerm(Vocabulary::OWL_NS, "versionIRI"), R);
+    rulesGraph.addTriple(R, Vocabulary::owl_versionIRI, R);
     rulesGraph.addCreator(authorCredit);
     rulesGraph.setDescription("Class expressions derived from WHERE RULES in EXPRESS schema file");
-    declareDcAnnotationProperty(rulesGraph, "language");
-    annotate(rulesGraph, R, DC, "language", "en");
-    declareDcAnnotationProperty(rulesGraph, "format");
-    declareDcAnnotationProperty(rulesGraph, "identifier");
-    declareDcAnnotationProperty(rulesGraph, "title");
-    annotate(rulesGraph, R, DC, "title", pathStem(rulesUri));
-    annotate(rulesGraph, R, Vocabulary::CC_NS, "license", licenceIri);
-    annotate(rulesGraph, R, DC, "date", headerDate);
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_language);
+    annotate(rulesGraph, R, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_format);
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_title);
+    annotate(rulesGraph, R, Vocabulary::dc_title, pathStem(rulesUri));
+    annotate(rulesGraph, R, Vocabulary::cc_license, licenceIri);
+    annotate(rulesGraph, R, Vocabulary::dc_date, headerDate);
     rulesGraph.addComment(
         "Ontology automatically generated from WHERE RULES in EXPRESS schema " + pathFileName(schema.schemaFile) +
         " using Quorin converter developed by " + authorCredit +

@@ -323,7 +323,7 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
     }
 
     const Node graphNode(getUri());
-    const Node comment(std::string(Vocabulary::RDFS_NS) + "comment");
+    const Node& comment = Vocabulary::rdfs_comment;
     std::set<Node> comments;
     get_targets(graphNode, comment, comments);
     for (const Node& old : comments) {

@@ -78,7 +78,7 @@ Node writeDatatypeRestriction(const Node& datatype, const DataRangeFacets& facet
     } else if (!facets.maxValue.empty()) {
         graph.addTriple(firstFacet, upperFacet, upper());
     } else {
-        graph.addTriple(firstFacet, V::xsd_length, Node::typedLiteral(facets.length, std::string(Vocabulary::XSD_NS) + "integer"));
+        graph.addTriple(firstFacet, V::xsd_length, Node::typedLiteral(facets.length, V::xsd_integer.getUriString()));
     }
     list.addList(firstCell, &graph);
     return range;
@@ -116,7 +116,7 @@ bool ClassRestrictions::write(RdfCpp::Graph* graph) const {
     if (std::find(restrictions.begin(), restrictions.end(), nullptr) != restrictions.end()) return false;
     if (restrictions.empty()) return true;
 
-    const std::string nonNegativeInteger = std::string(Vocabulary::XSD_NS) + "nonNegativeInteger";
+    const std::string nonNegativeInteger = V::xsd_nonNegativeInteger.getUriString();
     Node prev;
     for (size_t i = restrictions.size(); i-- > 0;) {
         const Restriction& step = *restrictions[i];
