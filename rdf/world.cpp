@@ -5,23 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <string>
 
 #include "rdf/parse_session.h"
 
 namespace Redland {
 namespace {
-
-// Constant-initialised, so usable during static initialisation of the constants.
-unsigned long generatedBlankCount = 0;
-unsigned long loggedErrorCount = 0;
-
-// Document id -> our id, for the parse under way.
-std::map<std::string, std::string>& documentIds() {
-    static std::map<std::string, std::string> ids;
-    return ids;
-}
 
 const char* levelName(librdf_log_level level) {
     switch (level) {
@@ -38,7 +27,7 @@ const char* levelName(librdf_log_level level) {
 
 int logToStdout(void*, librdf_log_message* message) {
     const librdf_log_level level = librdf_log_message_level(message);
-    if (level >= LIBRDF_LOG_ERROR) ++loggedErrorCount;
+    if (level >= LIBRDF_LOG_ERROR) noteLoggedError();
     // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
     if (level < LIBRDF_LOG_WARN ||
         (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
@@ -65,10 +54,7 @@ unsigned char* generateBlankId(void*, unsigned char* userId) {
     if (!userId) return copyForRaptor(newBlankId());
     std::string documentId(reinterpret_cast<const char*>(userId));
     std::free(userId);  // raptor hands the id over to the handler
-    auto& ids = documentIds();
-    auto found = ids.find(documentId);
-    if (found == ids.end()) found = ids.emplace(documentId, newBlankId()).first;
-    return copyForRaptor(found->second);
+    return copyForRaptor(sessionBlankId(documentId));
 }
 
 librdf_world* createWorld() {
@@ -86,13 +72,5 @@ librdf_world* getWorld() {
     static librdf_world* const world = createWorld();
     return world;
 }
-
-std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
-
-ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) { documentIds().clear(); }
-
-ParseSession::~ParseSession() { documentIds().clear(); }
-
-bool ParseSession::hadErrors() const { return loggedErrorCount != errorsBefore_; }
 
 }  // namespace Redland
