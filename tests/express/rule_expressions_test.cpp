@@ -144,11 +144,9 @@ protected:
     }
 
     void run() {
-        std::ostringstream captured;
-        std::streambuf* previous = std::cout.rdbuf(captured.rdbuf());
+        testsupport::OutputCapture captured;
         generateRuleClassExpressions(schema, manager, *rulesGraph, errorCount);
-        std::cout.rdbuf(previous);
-        output = captured.str();
+        output = captured.take();
     }
 
     std::string render(const Node& node) {

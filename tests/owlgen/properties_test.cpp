@@ -66,11 +66,11 @@ struct PropertiesTest : ::testing::Test {
     // The list vocabulary, the entity classes and the properties, as the driver runs them; returns the output.
     std::string run() {
         GenerationContext context{schema, manager, *graph, *graph, settings, errorCount};
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         setUpListVocabulary(context);
         generateClasses(schema, *graph, "");
         generateProperties(context);
-        return testing::internal::GetCapturedStdout();
+        return testsupport::capturedOutput();
     }
     std::vector<Node> objects(const std::string& subject, const Node& arc) {
         return probe::objects(*model, own(subject), arc);
@@ -105,12 +105,12 @@ TEST(PropertyIriName, FollowsTheNamingRuleOfEachMode) {
 TEST_F(PropertiesTest, MandatoryAttributeGetsItsFullDescription) {
     schema.addEntity("IfcRoot").attributes = {attribute("GlobalId", "IfcLabel")};
     GenerationContext context{schema, manager, *graph, *graph, settings, errorCount};
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     setUpListVocabulary(context);
     generateClasses(schema, *graph, "");
     const int before = probe::size(*model);
     generateProperties(context);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testsupport::capturedOutput(), "");
 
     const std::string p = "globalId_IfcRoot";
     EXPECT_EQ(objects(p, V::rdfs_label), std::vector<Node>{Node::literal("GlobalId")});

@@ -7,6 +7,7 @@
 #include "rdf/rdf_list.h"
 #include "rdf/redland_handles.h"
 #include "rdf/vocabulary.h"
+#include "test_support.h"
 
 using Redland::Model;
 using Redland::Node;
@@ -316,9 +317,9 @@ TEST_F(GraphTest, SparqlQueryRowsAndText) {
     RdfCpp::SparqlQuery broken;
     broken.select = {"?s"};
     broken.patterns = {"?s ?p"};
-    testing::internal::CaptureStderr();
+    testsupport::startCapture(2);
     EXPECT_FALSE(model.query(broken, true));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(testsupport::capturedOutput(2), "");
 }
 
 TEST_F(GraphTest, ClosedModelRefusesEverything) {
