@@ -1,7 +1,8 @@
 #pragma once
-// Graph contents as comparable text: every statement whose subject is named becomes one line, with the
-// blank nodes below it written inline ("[ a owl:Restriction; owl:onProperty p; ... ]", pairs sorted; pure
-// rdf:first/rdf:rest lists as "( a b )"), so graphs compare without their blank node identifiers.
+// The tests' one writer of graph contents as comparable text: every statement whose subject is named becomes
+// one line, with the blank nodes below it written inline ("[ a owl:Restriction; owl:onProperty p; ... ]",
+// pairs sorted; pure rdf:first/rdf:rest lists as "( a b )"), so graphs compare without their blank node
+// identifiers; single nodes are written the same way.
 #include <map>
 #include <set>
 #include <sstream>
@@ -48,20 +49,26 @@ public:
     }
 
     std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
-        std::map<std::string, std::vector<std::pair<std::string, std::string>>> out;
-        std::set<std::string> referencedBlanks;
         const std::vector<Triple> all = triples(graph);
-        for (const Triple& t : all) {
-            out[t.s].emplace_back(t.p, t.o);
+        const Arcs arcs = arcsOf(all);
+        std::set<std::string> referencedBlanks;
+        for (const Triple& t : all)
             if (isBlank(t.o)) referencedBlanks.insert(t.o);
-        }
         std::multiset<std::string> result;
         for (const Triple& t : all)
-            if (!isBlank(t.s)) result.insert(term(t.s) + " " + predicate(t.p) + " " + render(out, t.o, 0));
-        for (const auto& entry : out)
+            if (!isBlank(t.s)) result.insert(term(t.s) + " " + predicate(t.p) + " " + render(arcs, t.o, 0));
+        for (const auto& entry : arcs)
             if (isBlank(entry.first) && !referencedBlanks.count(entry.first))
-                result.insert(render(out, entry.first, 0));
+                result.insert(render(arcs, entry.first, 0));
         return result;
+    }
+
+    // Takes the graph's statements as they are now, for render(node); later changes are not seen.
+    void snapshot(RdfCpp::Graph& graph) { snapshot_ = arcsOf(triples(graph)); }
+
+    // A node of the snapshot written out as in lines().
+    std::string render(const Redland::Node& node) const {
+        return render(snapshot_, node.isBlank() ? "_:" + node.getBlankIdentifier() : node.toString(), 0);
     }
 
     // The lines that start with prefix.
@@ -100,9 +107,15 @@ public:
 private:
     using Arcs = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
 
+    static Arcs arcsOf(const std::vector<Triple>& all) {
+        Arcs arcs;
+        for (const Triple& t : all) arcs[t.s].emplace_back(t.p, t.o);
+        return arcs;
+    }
+
     std::string iri(const std::string& text) const {
         for (const auto& entry : prefixes_)
-            if (text.compare(0, entry.first.size(), entry.first) == 0)
+            if (text.size() > entry.first.size() && text.compare(0, entry.first.size(), entry.first) == 0)
                 return entry.second + ":" + text.substr(entry.first.size());
         return "<" + text + ">";
     }
@@ -165,6 +178,7 @@ private:
     }
 
     std::map<std::string, std::string> prefixes_;
+    Arcs snapshot_;
 };
 
 }  // namespace testsupport
