@@ -1,6 +1,5 @@
 #pragma once
-// Reading generated statements back in the owlgen tests: exact triples, RDF lists and restrictions written
-// as short readable texts.
+// Reading generated statements back in the owlgen tests: exact triples, objects and RDF list items.
 #include <set>
 #include <string>
 #include <vector>
@@ -69,41 +68,6 @@ inline std::vector<std::string> listItems(Redland::Model& model, Redland::Node h
         head = rest[0];
     }
     return items;
-}
-
-// A class expression as text: named nodes by printed form, restrictions as
-// "all(p, F)", "some(p, F)", "=n(p, onClass F)", ">=n(...)", "<=n(...)" with the property's local name.
-inline std::string describe(Redland::Model& model, const Redland::Node& node) {
-    namespace V = Vocabulary;
-    if (!node.isBlank()) return node.toString();
-    std::string property = object(model, node, V::owl_onProperty).getLocalName();
-    struct Kind {
-        const Redland::Node* arc;
-        const char* name;
-    };
-    static const Kind kinds[] = {{&V::owl_allValuesFrom, "all"},
-                                 {&V::owl_someValuesFrom, "some"},
-                                 {&V::owl_qualifiedCardinality, "="},
-                                 {&V::owl_minQualifiedCardinality, ">="},
-                                 {&V::owl_maxQualifiedCardinality, "<="}};
-    for (const Kind& kind : kinds) {
-        Redland::Node value = object(model, node, *kind.arc);
-        if (!value.isValid()) continue;
-        if (!value.isLiteral()) return std::string(kind.name) + "(" + property + ", " + describe(model, value) + ")";
-        Redland::Node onClass = object(model, node, V::owl_onClass);
-        Redland::Node onRange = object(model, node, V::owl_onDataRange);
-        std::string filler =
-            onClass.isValid() ? "onClass " + describe(model, onClass) : "onDataRange " + describe(model, onRange);
-        return std::string(kind.name) + value.getLiteralValue() + "(" + property + ", " + filler + ")";
-    }
-    return "<unknown>";
-}
-
-// The class expressions that cls is stated rdfs:subClassOf, as texts of describe().
-inline std::multiset<std::string> superclasses(Redland::Model& model, const Redland::Node& cls) {
-    std::multiset<std::string> out;
-    for (const Redland::Node& r : objects(model, cls, Vocabulary::rdfs_subClassOf)) out.insert(describe(model, r));
-    return out;
 }
 
 }  // namespace probe
