@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "graph_shapes.h"
 #include "rdf/connector.h"
 #include "rdf/model.h"
 #include "rdf/rdf_list.h"
-#include "rdf/redland_handles.h"
 #include "rdf/vocabulary.h"
 #include "test_support.h"
 
@@ -24,17 +24,10 @@ const Node q("http://ex.org/q");
 class GraphTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(model.isValid()); }
-    // Every triple of the model, as printed forms.
+    // Every triple of the model, as N-Triples terms.
     std::set<std::string> triples() {
         std::set<std::string> out;
-        librdf_stream* stream = librdf_model_as_stream(model.get());
-        for (; !librdf_stream_end(stream); librdf_stream_next(stream)) {
-            librdf_statement* s = librdf_stream_get_object(stream);
-            out.insert(Redland::shareNode(librdf_statement_get_subject(s)).toString() + " " +
-                       Redland::shareNode(librdf_statement_get_predicate(s)).toString() + " " +
-                       Redland::shareNode(librdf_statement_get_object(s)).toString());
-        }
-        librdf_free_stream(stream);
+        for (const auto& t : testsupport::GraphShapes::triples(model)) out.insert(t.s + " " + t.p + " " + t.o);
         return out;
     }
     Model model;
