@@ -101,6 +101,11 @@ public:
     static std::string some(const std::string& property, const std::string& value) {
         return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
     }
+    // kind: qualifiedCardinality, minQualifiedCardinality or maxQualifiedCardinality.
+    static std::string qualified(const std::string& kind, int n, const std::string& property, const std::string& cls) {
+        return restriction({"owl:onProperty " + property, "owl:onClass " + cls,
+                            "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
+    }
 
     static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
 

@@ -29,12 +29,10 @@ std::string some(const std::string& p, const std::string& filler) { return Graph
 std::string cardinality(const std::string& bound, const std::string& p, const std::string& cls) {
     const size_t digits = bound.find_first_of("0123456789");
     const std::string kind = bound.substr(0, digits);
-    const char* arc = kind == "="    ? "owl:qualifiedCardinality"
-                      : kind == ">=" ? "owl:minQualifiedCardinality"
-                                     : "owl:maxQualifiedCardinality";
-    return GraphShapes::restriction({"owl:onProperty " + prop(p),
-                                     std::string(arc) + " \"" + bound.substr(digits) + "\"^^xsd:nonNegativeInteger",
-                                     "owl:onClass " + cls});
+    const char* arc = kind == "="    ? "qualifiedCardinality"
+                      : kind == ">=" ? "minQualifiedCardinality"
+                                     : "maxQualifiedCardinality";
+    return GraphShapes::qualified(arc, std::stoi(bound.substr(digits)), prop(p), cls);
 }
 
 ExpressAttribute attribute(const std::string& name, const std::string& type, const std::string& minCard = "1",
