@@ -315,8 +315,7 @@ TEST_F(Repository, ReadsConfiguration) {
 
     testsupport::startCapture();
     EXPECT_FALSE(connector._readConfig(dir.file("absent.xml")));
-    EXPECT_EQ(testsupport::capturedOutput(),
-              "Exception: RdfCpp::ConnectorLocal::_readConfig * missing input file\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "Exception: RdfCpp::ConnectorLocal::_readConfig * missing input file\n");
 
     writeConfig("path=\"" + dir.path() + "\" serFormat=\"turtle\" inSubfolder=\"true\" TboxFolder=\"T\"");
     ASSERT_TRUE(connector._readConfig(dir.file("config.xml")));

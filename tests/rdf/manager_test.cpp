@@ -89,8 +89,7 @@ TEST_F(Manager, LoadsARootGraphWithItsImports) {
     put(dir.path(), "list.owl", ontologyXml(ex + "list"));
     testsupport::startCapture();
     Graph* app = manager.loadRootGraph(ex + "app", &connector, {});
-    EXPECT_EQ(testsupport::capturedOutput(),
-              "LOAD: " + ex + "app\nLOAD: " + ex + "express\nLOAD: " + ex + "list\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "LOAD: " + ex + "app\nLOAD: " + ex + "express\nLOAD: " + ex + "list\n");
     ASSERT_TRUE(app);
     EXPECT_EQ(keys(), (std::vector<std::string>{ex + "app", ex + "express", ex + "list"}));
     EXPECT_EQ(manager.getRootGraph(), app);
@@ -310,6 +309,5 @@ TEST_F(Manager, ReadsConfiguration) {
     EXPECT_EQ(manager.getRootDataModelPath(), "models/root.owl");
     testsupport::startCapture();
     EXPECT_FALSE(manager._readConfig(dir.file("absent.xml")));
-    EXPECT_EQ(testsupport::capturedOutput(),
-              "Exception: RdfCpp::GraphManager::_readConfig * missing input file\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "Exception: RdfCpp::GraphManager::_readConfig * missing input file\n");
 }
