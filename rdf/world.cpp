@@ -25,19 +25,23 @@ const char* levelName(librdf_log_level level) {
     }
 }
 
-int logToStdout(void*, librdf_log_message* message) {
-    const librdf_log_level level = librdf_log_message_level(message);
-    if (level >= LIBRDF_LOG_ERROR) noteLoggedError();
-    // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
-    if (level < LIBRDF_LOG_WARN ||
-        (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
-        return 1;
-    std::string line = std::string("Redland ") + levelName(level) + ": ";
-    const char* text = librdf_log_message_message(message);
-    line += text ? text : "";
-    raptor_locator* locator = librdf_log_message_locator(message);
-    if (locator && locator->line > 0) line += " (line " + std::to_string(locator->line) + ")";
-    std::cout << line << std::endl;
+// librdf's logger: no exception may cross back into C, so a failure to print drops the line.
+int logToStdout(void*, librdf_log_message* message) noexcept {
+    try {
+        const librdf_log_level level = librdf_log_message_level(message);
+        if (level >= LIBRDF_LOG_ERROR) noteLoggedError();
+        // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
+        if (level < LIBRDF_LOG_WARN ||
+            (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
+            return 1;
+        std::string line = std::string("Redland ") + levelName(level) + ": ";
+        const char* text = librdf_log_message_message(message);
+        line += text ? text : "";
+        raptor_locator* locator = librdf_log_message_locator(message);
+        if (locator && locator->line > 0) line += " (line " + std::to_string(locator->line) + ")";
+        std::cout << line << std::endl;
+    } catch (...) {
+    }
     return 1;
 }
 
@@ -50,11 +54,18 @@ unsigned char* copyForRaptor(const std::string& text) {
 // Ids come from our own counter ("b1", "b2", ...) so output is the same on every run. Ids read from a
 // document are replaced by fresh ones, consistently within one parse: a file saved by an earlier run holds
 // ids such as "b12" that would otherwise collide with ids this run generates, silently merging distinct nodes.
-unsigned char* generateBlankId(void*, unsigned char* userId) {
-    if (!userId) return copyForRaptor(newBlankId());
-    std::string documentId(reinterpret_cast<const char*>(userId));
-    std::free(userId);  // raptor hands the id over to the handler
-    return copyForRaptor(sessionBlankId(documentId));
+// A null result tells raptor that no id could be made; no exception crosses back into C.
+unsigned char* generateBlankId(void*, unsigned char* userId) noexcept {
+    try {
+        if (!userId) return copyForRaptor(newBlankId());
+        std::string documentId(reinterpret_cast<const char*>(userId));
+        std::free(userId);  // raptor hands the id over to the handler
+        userId = nullptr;
+        return copyForRaptor(sessionBlankId(documentId));
+    } catch (...) {
+        std::free(userId);
+        return nullptr;
+    }
 }
 
 librdf_world* createWorld() {
