@@ -62,7 +62,8 @@ extern const Redland::Node xsd_length;
 extern const Redland::Node xsd_maxLength;
 extern const Redland::Node xsd_minLength;
 
-// The ontology header's terms: imports, version, annotation properties and the datatypes of counts.
+// The ontology header's terms (imports, version, annotation properties) and the datatypes of counts and of
+// the simple types.
 extern const Redland::Node owl_Ontology;
 extern const Redland::Node owl_imports;
 extern const Redland::Node owl_versionIRI;
@@ -71,6 +72,10 @@ extern const Redland::Node owl_maxCardinality;
 extern const Redland::Node rdfs_comment;
 extern const Redland::Node xsd_integer;
 extern const Redland::Node xsd_nonNegativeInteger;
+extern const Redland::Node xsd_hexBinary;
+extern const Redland::Node xsd_boolean;
+extern const Redland::Node xsd_double;
+extern const Redland::Node xsd_string;
 extern const Redland::Node dc_creator;
 extern const Redland::Node dc_contributor;
 extern const Redland::Node dc_description;
