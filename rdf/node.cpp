@@ -57,6 +57,14 @@ std::string printedForm(librdf_node* node) {
     return text;
 }
 
+// Where an IRI's local name starts: after its first "#", else after its last "/", else at its start.
+size_t localNameStart(const std::string& iri) {
+    const size_t hash = iri.find('#');
+    if (hash != std::string::npos) return hash + 1;
+    const size_t slash = iri.rfind('/');
+    return slash != std::string::npos ? slash + 1 : 0;
+}
+
 }  // namespace
 
 Node::Node(void* adopted) : node_(adopted), text_(printedForm(static_cast<librdf_node*>(adopted))) {}
@@ -126,21 +134,13 @@ std::string Node::getUriString() const {
 std::string Node::getNamespace() const {
     if (!isResource()) return std::string();
     const std::string s = getUriString();
-    size_t hash = s.find('#');
-    if (hash != std::string::npos) return s.substr(0, hash + 1);
-    size_t slash = s.rfind('/');
-    if (slash != std::string::npos) return s.substr(0, slash + 1);
-    return std::string();
+    return s.substr(0, localNameStart(s));
 }
 
 std::string Node::getLocalName() const {
     if (!isResource()) return std::string();
     const std::string s = getUriString();
-    size_t hash = s.find('#');
-    if (hash != std::string::npos) return s.substr(hash + 1);
-    size_t slash = s.rfind('/');
-    if (slash != std::string::npos) return s.substr(slash + 1);
-    return s;
+    return s.substr(localNameStart(s));
 }
 
 std::string Node::getLiteralValue() const {
