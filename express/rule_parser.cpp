@@ -13,15 +13,11 @@ void reportNotHandled(const ExpressDefinedType& type, const std::string& label) 
 void readAllowedValues(std::string text, ExpressDefinedType& type) {
     type.hasInRule = true;
     text = erasedAll(std::move(text), {"SELF IN ", ";", "[", "]", "'"});
-    replaceRepeatedly(text, "  ", " ");
-    for (const std::string& value : splitNonEmpty(text, " ")) {
-        if (!value.empty() && value != " ") type.allowedValues.insert(value);
-    }
+    for (const std::string& value : splitNonEmpty(text, " ")) type.allowedValues.insert(value);
 }
 
 void readRange(std::string text, const std::string& label, ExpressDefinedType& type) {
     text = erasedAll(std::move(text), {";", "{", "}"});
-    replaceRepeatedly(text, "  ", " ");
     std::vector<std::string> words = splitNonEmpty(text, " ");
     if (words.size() == 3) {
         const std::string& comparison = words[1];

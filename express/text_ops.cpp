@@ -1,7 +1,5 @@
 #include "express/text_ops.h"
 
-#include <climits>
-
 void eraseAll(std::string& text, const std::string& pattern) { replaceAll(text, pattern, std::string()); }
 
 void replaceAll(std::string& text, const std::string& pattern, const std::string& replacement) {
@@ -99,20 +97,4 @@ std::vector<std::string> splitNonEmpty(const std::string& text, const std::strin
 std::string erasedAll(std::string text, std::initializer_list<const char*> patterns) {
     for (const char* pattern : patterns) eraseAll(text, pattern);
     return text;
-}
-
-int leadingInteger(const std::string& text) {
-    std::string::size_type i = 0;
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    while (i < text.size() && isSpace(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long value = 0;  // magnitude, saturated just past the int range
-    const long long limit = static_cast<long long>(INT_MAX) + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit) value = limit;
-    }
-    if (negative) return value >= limit ? INT_MIN : static_cast<int>(-value);
-    return value >= limit ? INT_MAX : static_cast<int>(value);
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "rdf/leading_integer.h"  // leadingInteger: the one rule for integers in schema text
+
 // Removes every occurrence of pattern, scanning left to right, non-overlapping. An empty pattern does nothing.
 void eraseAll(std::string& text, const std::string& pattern);
 
@@ -20,7 +22,3 @@ std::vector<std::string> splitNonEmpty(const std::string& text, const std::strin
 
 // A copy of text with eraseAll applied for each pattern, in the order given.
 std::string erasedAll(std::string text, std::initializer_list<const char*> patterns);
-
-// The leading decimal integer as atoi reads it: leading white space, an optional sign, digits up to the
-// first other character; 0 when there are none. Values beyond int are clamped to its range.
-int leadingInteger(const std::string& text);

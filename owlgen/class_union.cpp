@@ -1,5 +1,6 @@
 #include "owlgen/class_union.h"
 
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;

@@ -9,6 +9,7 @@
 #include "owlgen/class_union.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/node_lookup.h"
+#include "rdf/rdf_list.h"
 #include "rdf/restrictions.h"
 #include "rdf/vocabulary.h"
 
@@ -19,15 +20,16 @@ namespace {
 
 struct SimpleType {
     const char* name;
-    const char* xsdName;       // local name in the XML Schema namespace
+    const Node* datatype;      // its XML Schema datatype
     const char* propertyName;  // its wrapper property
 };
 
 // In byte-wise order of the names, the order every later step walks them in.
 const SimpleType simpleTypes[] = {
-    {"BINARY", "hexBinary", "hasHexBinary"}, {"BOOLEAN", "boolean", "hasBoolean"}, {"INTEGER", "integer", "hasInteger"},
-    {"LOGICAL", "boolean", "hasBoolean"},    {"NUMBER", "double", "hasDouble"},    {"REAL", "double", "hasDouble"},
-    {"STRING", "string", "hasString"},
+    {"BINARY", &V::xsd_hexBinary, "hasHexBinary"}, {"BOOLEAN", &V::xsd_boolean, "hasBoolean"},
+    {"INTEGER", &V::xsd_integer, "hasInteger"},    {"LOGICAL", &V::xsd_boolean, "hasBoolean"},
+    {"NUMBER", &V::xsd_double, "hasDouble"},       {"REAL", &V::xsd_double, "hasDouble"},
+    {"STRING", &V::xsd_string, "hasString"},
 };
 const int resolutionPasses = 10;
 
@@ -40,7 +42,7 @@ void seedTables(GenerationContext& ctx) {
     ExpressSchema& schema = ctx.schema;
     for (const SimpleType& type : simpleTypes) {
         const bool logical = logicalAsEnumeration(ctx, type.name);
-        schema.datatypeNodes[type.name] = logical ? Node() : Node(std::string(V::XSD_NS) + type.xsdName);
+        schema.datatypeNodes[type.name] = logical ? Node() : *type.datatype;
         schema.wrapperPropertyNames[type.name] = logical ? "hasLogical" : type.propertyName;
     }
 }

@@ -5,6 +5,7 @@
 #include "express/name_lookup.h"
 #include "owlgen/class_union.h"
 #include "owlgen/node_lookup.h"
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;

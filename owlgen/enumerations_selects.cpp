@@ -7,6 +7,7 @@
 
 #include "owlgen/class_union.h"
 #include "owlgen/node_lookup.h"
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -53,12 +54,13 @@ void generateEnumerations(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, boo
         if (enumeration->items.empty()) continue;
 
         // The closed set of individuals exists only without the LDWG decisions.
-        Node oneOfClass, cell;
+        Node oneOfClass;
         if (!adoptLdwgDecisions) {
             oneOfClass = Node::blank();
             schemaGraph.addTriple(cls, V::owl_equivalentClass, oneOfClass);
             schemaGraph.addTriple(oneOfClass, V::rdf_type, V::owl_Class);
         }
+        RdfCpp::RdfList individuals;
         for (const std::string& item : enumeration->items) {
             std::string individualNameText = adoptLdwgDecisions ? item : individualName(schema, item, name);
             Node individual(ns + individualNameText);
@@ -66,17 +68,12 @@ void generateEnumerations(ExpressSchema& schema, RdfCpp::Graph& schemaGraph, boo
                 schemaGraph.addTriple(individual, V::rdf_type, V::owl_NamedIndividual);
             schemaGraph.addTriple(individual, V::rdf_type, cls);
             schemaGraph.addTriple(individual, V::rdfs_label, Node::literal(item));
-            if (adoptLdwgDecisions) continue;
-
-            Node next = Node::blank();
-            if (cell.isValid())
-                schemaGraph.addTriple(cell, V::rdf_rest, next);
-            else
-                schemaGraph.addTriple(oneOfClass, V::owl_oneOf, next);
-            cell = next;
-            schemaGraph.addTriple(cell, V::rdf_first, individual);
+            individuals.items.push_back(individual);
         }
-        if (!adoptLdwgDecisions) schemaGraph.addTriple(cell, V::rdf_rest, V::rdf_nil);
+        if (adoptLdwgDecisions) continue;
+        Node head = Node::blank();
+        schemaGraph.addTriple(oneOfClass, V::owl_oneOf, head);
+        individuals.addList(head, &schemaGraph);
     }
 }
 

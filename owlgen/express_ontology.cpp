@@ -15,8 +15,8 @@ Node maxCardinalityZero(RdfCpp::Graph& graph, const Node& property) {
     Node restriction = Node::blank();
     graph.addTriple(restriction, Vocabulary::rdf_type, Vocabulary::owl_Restriction);
     graph.addTriple(restriction, Vocabulary::owl_onProperty, property);
-    graph.addTriple(restriction, headerTerm(Vocabulary::OWL_NS, "maxCardinality"),
-                    Node::typedLiteral("0", std::string(Vocabulary::XSD_NS) + "nonNegativeInteger"));
+    graph.addTriple(restriction, Vocabulary::owl_maxCardinality,
+                    Node::typedLiteral("0", Vocabulary::xsd_nonNegativeInteger.getUriString()));
     return restriction;
 }
 
@@ -30,8 +30,8 @@ void writeListVocabulary(RdfCpp::Graph& graph) {
 
     graph.addCreator(OntologyIris::authorCredit);
     graph.setDescription("OWL ontology for lists of EXPRESS aggregations");
-    declareDcAnnotationProperty(graph, "title");
-    annotate(graph, ontology, Vocabulary::DC_NS, "title", "LIST");
+    declareAnnotationProperty(graph, Vocabulary::dc_title);
+    annotate(graph, ontology, Vocabulary::dc_title, "LIST");
     writePreferredNamespace(graph, ontology, "list", ns);
     writeLicence(graph, ontology, OntologyIris::defaultLicenceIri);
 
@@ -71,15 +71,15 @@ void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& conn
     graph->addCreator(reviserCredit);
     graph->addCreator(authorCredit);
     graph->setDescription("OWL ontology for EXPRESS concepts");
-    declareDcAnnotationProperty(*graph, "language");
-    annotate(*graph, O, Vocabulary::DC_NS, "language", "en");
-    declareDcAnnotationProperty(*graph, "identifier");
-    declareDcAnnotationProperty(*graph, "title");
-    annotate(*graph, O, Vocabulary::DC_NS, "title", "EXPRESS");
-    declareDcAnnotationProperty(*graph, "date");
+    declareAnnotationProperty(*graph, Vocabulary::dc_language);
+    annotate(*graph, O, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(*graph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(*graph, Vocabulary::dc_title);
+    annotate(*graph, O, Vocabulary::dc_title, "EXPRESS");
+    declareAnnotationProperty(*graph, Vocabulary::dc_date);
     writePreferredNamespace(*graph, O, "expr", expressPreferredNamespaceUri);
     writeLicence(*graph, O, defaultLicenceIri);
-    annotate(*graph, O, Vocabulary::DC_NS, "date", RdfCpp::runDate());
+    annotate(*graph, O, Vocabulary::dc_date, RdfCpp::runDate());
     graph->addComment("Ontology automatically generated using Sartell converter developed by " + authorCredit +
                       " with revision support from " + reviserCredit);
 

@@ -6,14 +6,10 @@
 #include "rdf/graph.h"
 #include "rdf/node.h"
 
-// The term namespace + name (for the header vocabularies outside the vocabulary constants).
-Redland::Node headerTerm(const char* ns, const char* name);
-// Declares the term ns + name an owl:AnnotationProperty.
-void declareAnnotationProperty(RdfCpp::Graph& graph, const char* ns, const char* name);
-// Declares the Dublin Core element `name` an owl:AnnotationProperty.
-void declareDcAnnotationProperty(RdfCpp::Graph& graph, const char* name);
-// (subject, ns + name, value as plain literal).
-void annotate(RdfCpp::Graph& graph, const Redland::Node& subject, const char* ns, const char* name,
+// Declares property (a header term of rdf/vocabulary.h) an owl:AnnotationProperty.
+void declareAnnotationProperty(RdfCpp::Graph& graph, const Redland::Node& property);
+// (subject, property, value as plain literal).
+void annotate(RdfCpp::Graph& graph, const Redland::Node& subject, const Redland::Node& property,
               const std::string& value);
 
 // Declares vann:preferredNamespacePrefix and vann:preferredNamespaceUri and states both.

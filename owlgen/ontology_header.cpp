@@ -58,23 +58,23 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
                                const ConversionSettings& settings) {
     using namespace OntologyIris;
     const Node S(settings.ontologyUri);
-    const char* DC = Vocabulary::DC_NS;
-    schemaGraph.addTriple(S, headerTerm(Vocabulary::OWL_NS, "versionIRI"), Node(settings.ontologyVersionUri));
+    schemaGraph.addTriple(S, Vocabulary::owl_versionIRI, Node(settings.ontologyVersionUri));
     writeCreators(schemaGraph, settings);
     if (isIfcOntologyUri(settings.ontologyUri))
         schemaGraph.setDescription(
             "OWL ontology for the IFC conceptual data schema and exchange file format for Building Information "
             "Model (BIM) data");
-    declareDcAnnotationProperty(schemaGraph, "language");
-    annotate(schemaGraph, S, DC, "language", "en");
-    declareDcAnnotationProperty(schemaGraph, "identifier");
-    declareDcAnnotationProperty(schemaGraph, "title");
-    annotate(schemaGraph, S, DC, "title", settings.title.empty() ? pathStem(schema.schemaFile) : settings.title);
-    declareDcAnnotationProperty(schemaGraph, "date");
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_language);
+    annotate(schemaGraph, S, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_title);
+    annotate(schemaGraph, S, Vocabulary::dc_title,
+             settings.title.empty() ? pathStem(schema.schemaFile) : settings.title);
+    declareAnnotationProperty(schemaGraph, Vocabulary::dc_date);
     // A prefix the user chose is the one to prefer.
     writePreferredNamespace(schemaGraph, S, settings.prefix.empty() ? "ifc" : settings.prefix, settings.ontologyUri);
     writeLicence(schemaGraph, S, licenceOf(settings));
-    annotate(schemaGraph, S, DC, "date", headerDate(settings));
+    annotate(schemaGraph, S, Vocabulary::dc_date, headerDate(settings));
     schemaGraph.addComment("Ontology automatically generated from EXPRESS schema '" + pathFileName(schema.schemaFile) +
                            "' using Sartell converter developed by " + authorCredit + " with revision support from " +
                            reviserCredit);
@@ -87,19 +87,18 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
 void writeRulesOntologyHeader(RdfCpp::Graph& rulesGraph, const std::string& rulesUri, const ExpressSchema& schema,
                               const ConversionSettings& settings) {
     const Node R(rulesUri);
-    const char* DC = Vocabulary::DC_NS;
-    rulesGraph.addTriple(R, headerTerm(Vocabulary::OWL_NS, "versionIRI"), R);
+    rulesGraph.addTriple(R, Vocabulary::owl_versionIRI, R);
     writeCreators(rulesGraph, settings);
     rulesGraph.setDescription("Class expressions derived from WHERE RULES in EXPRESS schema file");
-    declareDcAnnotationProperty(rulesGraph, "language");
-    annotate(rulesGraph, R, DC, "language", "en");
-    declareDcAnnotationProperty(rulesGraph, "format");
-    declareDcAnnotationProperty(rulesGraph, "identifier");
-    declareDcAnnotationProperty(rulesGraph, "title");
-    annotate(rulesGraph, R, DC, "title", pathStem(rulesUri));
-    declareDcAnnotationProperty(rulesGraph, "date");
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_language);
+    annotate(rulesGraph, R, Vocabulary::dc_language, "en");
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_format);
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_identifier);
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_title);
+    annotate(rulesGraph, R, Vocabulary::dc_title, pathStem(rulesUri));
+    declareAnnotationProperty(rulesGraph, Vocabulary::dc_date);
     writeLicence(rulesGraph, R, licenceOf(settings));
-    annotate(rulesGraph, R, DC, "date", headerDate(settings));
+    annotate(rulesGraph, R, Vocabulary::dc_date, headerDate(settings));
     rulesGraph.addComment("Ontology automatically generated from WHERE RULES in EXPRESS schema " +
                           pathFileName(schema.schemaFile) + " using Sartell converter " + sartellVersion +
                           " developed by " + OntologyIris::authorCredit);

@@ -3,20 +3,16 @@
 #include <sys/stat.h>
 
 #include <boost/filesystem/path.hpp>
-#include <cstdlib>
 #include <iostream>
 
 #include "rdf/connector.h"
+#include "rdf/leading_integer.h"
 #include "rdf/vocabulary.h"
 
 namespace RdfCpp {
 namespace {
 
 using Redland::Node;
-
-Node owlTerm(const char* localName) { return Node(std::string(Vocabulary::OWL_NS) + localName); }
-Node dcTerm(const char* localName) { return Node(std::string(Vocabulary::DC_NS) + localName); }
-Node rdfsTerm(const char* localName) { return Node(std::string(Vocabulary::RDFS_NS) + localName); }
 
 // A node as a SPARQL term. Blank nodes cannot be named in a query (a "_:x" term would match anything),
 // so they, like null nodes, make the query impossible.
@@ -36,7 +32,7 @@ bool assign(const std::set<Node>& found, std::vector<Node>& out) {
 std::string Graph::getUri() {
     if (uri.empty()) {
         std::vector<Node> ontologies;
-        if (get_sources(Vocabulary::rdf_type, owlTerm("Ontology"), ontologies)) {
+        if (get_sources(Vocabulary::rdf_type, Vocabulary::owl_Ontology, ontologies)) {
             for (const Node& candidate : ontologies) {
                 if (candidate.isResource()) {
                     uri = candidate.getUriString();
@@ -89,7 +85,7 @@ int Graph::countStatements() {
     if (!connector->query(query, this, true) || query.results.empty()) return 0;
     auto found = query.results.front().find("num");
     if (found == query.results.front().end()) return 0;
-    return std::atoi(found->second.getLiteralValue().c_str());
+    return leadingInteger(found->second.getLiteralValue());
 }
 
 std::set<std::string> Graph::getImports() {
@@ -97,7 +93,7 @@ std::set<std::string> Graph::getImports() {
     const std::string graphUri = getUri();
     if (graphUri.empty()) return imports;
     std::set<Node> targets;
-    get_targets(Node(graphUri), owlTerm("imports"), targets);
+    get_targets(Node(graphUri), Vocabulary::owl_imports, targets);
     for (const Node& target : targets) {
         std::string text = target.isLiteral() ? target.getLiteralValue() : target.getUriString();
         if (text.compare(0, 5, "file:") == 0) text.erase(0, 5);
@@ -259,7 +255,7 @@ bool Graph::addImport(const std::string& importedUri) {
     const std::string graphUri = getUri();
     if (graphUri.empty() || importedUri.empty()) return false;
     if (getImports().count(importedUri)) return false;
-    return addStatement(Redland::Statement(Node(graphUri), owlTerm("imports"), Node(importedUri)));
+    return addStatement(Redland::Statement(Node(graphUri), Vocabulary::owl_imports, Node(importedUri)));
 }
 
 bool Graph::containsStatement(const Redland::Statement& statement) {
@@ -272,10 +268,9 @@ bool Graph::containsStatement(const Redland::Statement& statement) {
 
 bool Graph::setOntology(const std::string& ontologyUri) {
     if (ontologyUri.empty()) return false;
-    if (!addTriple(Node(ontologyUri), Vocabulary::rdf_type, owlTerm("Ontology"))) return false;
-    const Node annotationProperty = owlTerm("AnnotationProperty");
-    for (const char* term : {"creator", "contributor", "description"})
-        addTriple(dcTerm(term), Vocabulary::rdf_type, annotationProperty);
+    if (!addTriple(Node(ontologyUri), Vocabulary::rdf_type, Vocabulary::owl_Ontology)) return false;
+    for (const Node* term : {&Vocabulary::dc_creator, &Vocabulary::dc_contributor, &Vocabulary::dc_description})
+        addTriple(*term, Vocabulary::rdf_type, Vocabulary::owl_AnnotationProperty);
     return true;
 }
 
@@ -292,13 +287,13 @@ bool Graph::close() {
 
 bool Graph::addCreator(const std::string& text) {
     if (text.empty()) return false;
-    return addTriple(Node(getUri()), dcTerm("creator"), Node::literal(text));
+    return addTriple(Node(getUri()), Vocabulary::dc_creator, Node::literal(text));
 }
 
 bool Graph::setDescription(const std::string& text) {
     if (text.empty()) return false;
     const Node graphNode(getUri());
-    const Node description = dcTerm("description");
+    const Node& description = Vocabulary::dc_description;
     std::set<Node> old;
     get_targets(graphNode, description, old);
     for (const Node& value : old) removeStatement(Redland::Statement(graphNode, description, value));
@@ -307,7 +302,7 @@ bool Graph::setDescription(const std::string& text) {
 
 bool Graph::addComment(const std::string& text) {
     if (text.empty()) return false;
-    return addTriple(Node(getUri()), rdfsTerm("comment"), Node::literal(text));
+    return addTriple(Node(getUri()), Vocabulary::rdfs_comment, Node::literal(text));
 }
 
 void Graph::clear() {
@@ -354,21 +349,6 @@ void Graph::restoreAsLoaded() {
         prefixes[entry.first] = entry.second;
         namespaceUris.insert(entry.first);
     }
-}
-
-bool RdfList::addList(const Node& head, Graph* graph) const {
-    if (!graph || !head.isBlank()) return false;
-    bool written = true;
-    Node cell = head;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            Node fresh = Node::blank();
-            written = graph->addTriple(cell, Vocabulary::rdf_rest, fresh) && written;
-            cell = std::move(fresh);
-        }
-        written = graph->addTriple(cell, Vocabulary::rdf_first, items[i]) && written;
-    }
-    return graph->addTriple(cell, Vocabulary::rdf_rest, Vocabulary::rdf_nil) && written;
 }
 
 }  // namespace RdfCpp

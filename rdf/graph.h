@@ -102,12 +102,4 @@ protected:
     Connector* connector = nullptr;
 };
 
-// An RDF collection written as rdf:first/rdf:rest cells.
-class RdfList {
-public:
-    std::vector<Redland::Node> items;
-    // Writes the list starting at head (a blank node); false, writing nothing, otherwise.
-    bool addList(const Redland::Node& head, Graph* graph) const;
-};
-
 }  // namespace RdfCpp

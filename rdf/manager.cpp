@@ -9,12 +9,29 @@
 #include "rdf/exception.h"
 #include "rdf/ontology_class.h"
 #include "rdf/ontology_property.h"
+#include "rdf/restrictions.h"
 
 namespace RdfCpp {
 namespace {
 
 // Where a root graph named by a bare word (no "/") lives.
 const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
+
+// The failure of one of the manager's operations, named as the messages name it.
+Exception failure(const char* operation, const std::string& what) {
+    return Exception(std::string("RdfCpp::GraphManager::") + operation + " * " + what);
+}
+
+// A chain is kept when it has the asked number of steps (any number when steps < 1) and every step's kind
+// is one of kinds (any kind when kinds is empty).
+bool isWanted(const ClassRestrictions& chain, int steps, const std::set<Redland::Node>& kinds) {
+    if (steps >= 1 && chain.restrictions.size() != static_cast<std::size_t>(steps)) return false;
+    if (kinds.empty()) return true;
+    for (const Restriction* step : chain.restrictions) {
+        if (!step || !kinds.count(step->type)) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -101,8 +118,7 @@ Graph* GraphManager::_createGraph(const std::string& uri, Connector* connector) 
         if (!connector) return nullptr;
         Graph* graph = keep(connector->createGraph(uri));
         if (!graph) return nullptr;
-        if (!graph->setOntology(uri))
-            throw Exception("RdfCpp::GraphManager::_createGraph * Failed to initialize Graph");
+        if (!graph->setOntology(uri)) throw failure("_createGraph", "Failed to initialize Graph");
         return graph;
     } catch (const Exception& e) {
         printException(e.message);
@@ -114,12 +130,12 @@ Graph* GraphManager::createRootGraph(const std::string& uri, Connector* connecto
     try {
         clear();
         addConnector(connector);
-        if (!connector) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing connector");
-        if (uri.empty()) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing graph uri");
+        if (!connector) throw failure("createRootGraph", "Missing connector");
+        if (uri.empty()) throw failure("createRootGraph", "Missing graph uri");
         const std::string graphUri = uri.find('/') == std::string::npos ? defaultBaseUri + uri : uri;
         Graph* graph = _createGraph(graphUri, connector);
         if (!graph || !_add_model(graph->getUri(), connector, graph))
-            throw Exception("RdfCpp::GraphManager::createRootGraph * Failed to add Root Graph");
+            throw failure("createRootGraph", "Failed to add Root Graph");
         return graph;
     } catch (const Exception& e) {
         printException(e.message);
@@ -131,12 +147,12 @@ Graph* GraphManager::loadRootGraph(const std::string& uri, Connector* connector,
                                    std::vector<Connector*> moreConnectors) {
     try {
         clear();
-        if (!connector) throw Exception("RdfCpp::GraphManager::loadRootGraph * Missing connector");
+        if (!connector) throw failure("loadRootGraph", "Missing connector");
         addConnector(connector);
         for (Connector* more : moreConnectors) addConnector(more);
-        if (uri.empty()) throw Exception("RdfCpp::GraphManager::loadRootGraph * Missing graph uri");
+        if (uri.empty()) throw failure("loadRootGraph", "Missing graph uri");
         Graph* graph = _add_model(uri, connector, nullptr);
-        if (!graph) throw Exception("RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph");
+        if (!graph) throw failure("loadRootGraph", "Failed to add Root Graph");
         return graph;
     } catch (const Exception& e) {
         printException(e.message);
@@ -144,18 +160,27 @@ Graph* GraphManager::loadRootGraph(const std::string& uri, Connector* connector,
     return nullptr;
 }
 
+std::set<std::string> GraphManager::heldKeys() const {
+    std::set<std::string> keys;
+    for (const auto& entry : graphs) keys.insert(entry.first);
+    return keys;
+}
+
+void GraphManager::removeGraphsAddedSince(const std::set<std::string>& heldBefore) {
+    std::vector<Graph*> added;
+    for (const auto& entry : graphs) {
+        if (!heldBefore.count(entry.first)) added.push_back(entry.second);
+    }
+    for (Graph* addedGraph : added) removeGraph(addedGraph);
+}
+
 Graph* GraphManager::_add_model(const std::string& uri, Connector* connector, Graph* graph) {
-    std::set<std::string> heldBefore;
-    for (const auto& entry : graphs) heldBefore.insert(entry.first);
+    const std::set<std::string> heldBefore = heldKeys();
     try {
         return addModel(uri, connector, graph);
     } catch (const Exception& e) {
         // Nothing of a failed call stays registered: a graph whose imports are incomplete is not saved.
-        std::vector<Graph*> added;
-        for (const auto& entry : graphs) {
-            if (!heldBefore.count(entry.first)) added.push_back(entry.second);
-        }
-        for (Graph* addedGraph : added) removeGraph(addedGraph);
+        removeGraphsAddedSince(heldBefore);
         adding.clear();
         printException(e.message);
     }
@@ -164,14 +189,13 @@ Graph* GraphManager::_add_model(const std::string& uri, Connector* connector, Gr
 
 Graph* GraphManager::addModel(const std::string& uri, Connector* connector, Graph* graph) {
     if (!graph) graph = findGraph(uri, connector);
-    if (!graph) throw Exception("RdfCpp::GraphManager::_add_model * failed to load rdf graph");
+    if (!graph) throw failure("_add_model", "failed to load rdf graph");
     const std::string graphUri = graph->getUri();
     auto held = graphs.find(graphUri);
     if (held != graphs.end()) {
         // Registration comes before the imports are followed, so a graph met again while its own imports are
         // being followed closes a cycle.
-        if (adding.count(graphUri))
-            throw Exception("RdfCpp::GraphManager::_add_model * import cycle through " + graphUri);
+        if (adding.count(graphUri)) throw failure("_add_model", "import cycle through " + graphUri);
         return held->second;
     }
     std::cout << "LOAD: " << graphUri << std::endl;
@@ -196,7 +220,7 @@ Graph* GraphManager::addModel(const std::string& uri, Connector* connector, Grap
     adding.insert(graphUri);
     for (const std::string& importUri : graph->getImports()) {
         Graph* imported = findGraph(importUri, connector);
-        if (!imported) throw Exception("RdfCpp::GraphManager::_add_model * depending Graph not found/loaded");
+        if (!imported) throw failure("_add_model", "depending Graph not found/loaded");
         imported = addModel(imported->getUri(), connector, imported);
         importers[imported->getUri()].insert(graphUri);
     }
@@ -207,10 +231,10 @@ Graph* GraphManager::addModel(const std::string& uri, Connector* connector, Grap
 Graph* GraphManager::importGraph(const std::string& uri, Graph* importingGraph, Connector* connector,
                                  std::vector<Connector*> moreConnectors) {
     try {
-        if (uri.empty()) throw Exception("RdfCpp::GraphManager::importGraph * missing uri");
+        if (uri.empty()) throw failure("importGraph", "missing uri");
         for (Connector* more : moreConnectors) addConnector(more);
         Graph* imported = findGraph(uri, connector);
-        if (!imported) throw Exception("RdfCpp::GraphManager::importGraph * missing imported graph");
+        if (!imported) throw failure("importGraph", "missing imported graph");
 
         Graph* importing = importingGraph;
         if (importing) {
@@ -223,12 +247,11 @@ Graph* GraphManager::importGraph(const std::string& uri, Graph* importingGraph, 
         } else {
             importing = getRootGraph();
         }
-        if (!importing) throw Exception("RdfCpp::GraphManager::importGraph * missing importing graph");
+        if (!importing) throw failure("importGraph", "missing importing graph");
 
-        std::set<std::string> heldBefore;
-        for (const auto& entry : graphs) heldBefore.insert(entry.first);
+        const std::set<std::string> heldBefore = heldKeys();
         imported = _add_model(uri, connector, imported);
-        if (!imported) throw Exception("RdfCpp::GraphManager::importGraph * failed to import");
+        if (!imported) throw failure("importGraph", "failed to import");
 
         const std::vector<Graph*> upstream = importersOf(importing);
         std::vector<Graph*> downstream;
@@ -237,11 +260,7 @@ Graph* GraphManager::importGraph(const std::string& uri, Graph* importingGraph, 
             return std::find(downstream.begin(), downstream.end(), graph) != downstream.end();
         });
         if (cycle) {
-            std::vector<Graph*> added;
-            for (const auto& entry : graphs) {
-                if (!heldBefore.count(entry.first)) added.push_back(entry.second);
-            }
-            for (Graph* addedGraph : added) removeGraph(addedGraph);
+            removeGraphsAddedSince(heldBefore);
             return nullptr;
         }
 
@@ -310,12 +329,11 @@ bool GraphManager::save(Connector* connector) {
     try {
         for (const auto& entry : graphs) {
             Connector* target = connector ? connector : entry.second->getConnector();
-            if (!target)
-                throw Exception("RdfCpp::GraphManager::save * Missing connector to save graph: " + entry.first);
+            if (!target) throw failure("save", "Missing connector to save graph: " + entry.first);
             std::vector<Graph*> imported;
             getImportedGraphs(entry.second, imported);
             if (!target->_save(entry.second, imported, prefixes))
-                throw Exception("RdfCpp::GraphManager::save * Failed to save graph (A): " + entry.first);
+                throw failure("save", "Failed to save graph (A): " + entry.first);
         }
         return true;
     } catch (const Exception& e) {
@@ -374,16 +392,41 @@ OntologyClass* GraphManager::getOntologyClass(const Redland::Node& cls) {
     return slot.get();
 }
 
+// Walked through statement finding rather than one SPARQL query: the engine has no property paths, and
+// the rule pass asks once or more per entity, so each class is read once and each answer kept.
+std::vector<ClassRestrictions*> GraphManager::getClassRestrictions(const Redland::Node& cls, int steps,
+                                                                   const std::set<Redland::Node>& kinds) {
+    if (!cls.isValid()) return {};
+    OntologyClass* description = getOntologyClass(cls);
+    if (!description) return {};
+    const auto key = std::make_pair(steps, kinds);
+    auto cached = description->restrictionQueries.find(key);
+    if (cached != description->restrictionQueries.end()) return cached->second;
+
+    std::vector<ClassRestrictions*> found;
+    auto collect = [&](OntologyClass* owner) {
+        if (!owner) return;
+        for (ClassRestrictions* chain : owner->getOwnRestrictions()) {
+            if (isWanted(*chain, steps, kinds)) found.push_back(chain);
+        }
+    };
+    collect(description);
+    // Copied: asking for an ancestor's description may grow the manager's class cache.
+    const std::vector<Redland::Node> ancestors = description->getAncestors();
+    for (const Redland::Node& ancestor : ancestors) collect(getOntologyClass(ancestor));
+    description->restrictionQueries[key] = found;
+    return found;
+}
+
 bool GraphManager::_readConfig(const std::string& configFile) {
-    const std::string where = "RdfCpp::GraphManager::_readConfig * ";
     try {
         boost::system::error_code ec;
         if (configFile.empty() || !boost::filesystem::exists(configFile, ec))
-            throw Exception(where + "missing input file");
+            throw failure("_readConfig", "missing input file");
         TiXmlDocument document;
-        if (!document.LoadFile(configFile)) throw Exception(where + "error loading file");
+        if (!document.LoadFile(configFile)) throw failure("_readConfig", "error loading file");
         const TiXmlElement* config = document.RootElement();
-        if (!config || config->ValueStr() != "Config") throw Exception(where + "error parsing input file");
+        if (!config || config->ValueStr() != "Config") throw failure("_readConfig", "error parsing input file");
         if (const TiXmlElement* root = config->FirstChildElement("RootDataModel")) {
             if (const std::string* path = root->Attribute(std::string("path"))) rootDataModelPath = *path;
         }

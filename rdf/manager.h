@@ -63,6 +63,9 @@ private:
     Graph* keep(std::unique_ptr<Graph> graph);
     // _add_model's work, raising its errors; the public operation undoes what a failed call registered.
     Graph* addModel(const std::string& uri, Connector* connector, Graph* graph);
+    // The keys of the graphs held now, and the undoing of every registration made since they were taken.
+    std::set<std::string> heldKeys() const;
+    void removeGraphsAddedSince(const std::set<std::string>& heldBefore);
     // graph and every managed graph that imports it, directly or through others.
     std::vector<Graph*> importersOf(Graph* graph);
 

@@ -8,8 +8,8 @@
 
 #include "rdf/clock.h"
 #include "rdf/parse_session.h"
+#include "rdf/redland_handles.h"
 #include "rdf/vocabulary.h"
-#include "rdf/world.h"
 
 namespace Redland {
 namespace {
@@ -64,7 +64,7 @@ bool collect(librdf_iterator* iterator, std::set<Node>& out) {
     IteratorPtr owned(iterator);
     if (!owned) throw ITERATOR_ERROR;
     for (; !librdf_iterator_end(iterator); librdf_iterator_next(iterator))
-        out.insert(Node::share(static_cast<librdf_node*>(librdf_iterator_get_object(iterator))));
+        out.insert(shareNode(static_cast<librdf_node*>(librdf_iterator_get_object(iterator))));
     return !out.empty();
 }
 
@@ -107,7 +107,7 @@ int Model::countStatements() {
 bool Model::addStatement(const Statement& statement) {
     if (!model_) return false;
     const bool started = transactionStart();
-    librdf_statement* st = statement.get();
+    librdf_statement* st = raw(statement);
     bool added = st && librdf_statement_is_complete(st) && librdf_model_add_statement(model_, st) == 0;
     if (added) touch();
     if (started) transactionCommit();
@@ -124,7 +124,7 @@ bool Model::addStatements(const std::vector<Statement>& statements) {
 bool Model::removeStatement(const Statement& statement) {
     if (!model_) return false;
     const bool started = transactionStart();
-    librdf_statement* st = statement.get();
+    librdf_statement* st = raw(statement);
     bool removed = st && librdf_statement_is_complete(st) && librdf_model_remove_statement(model_, st) == 0;
     if (removed) touch();
     if (started) transactionCommit();
@@ -143,7 +143,7 @@ bool Model::get_sources(const Node& arc, const Node& target, std::vector<Node>& 
     if (!model_ || !arc.isValid() || !target.isValid()) return false;
     std::set<Node> found;
     try {
-        collect(librdf_model_get_sources(model_, arc.get(), target.get()), found);
+        collect(librdf_model_get_sources(model_, raw(arc), raw(target)), found);
     } catch (const char* error) {
         std::cout << "Model::get_sources - " << error << std::endl;
         return false;
@@ -156,7 +156,7 @@ bool Model::get_arcs(const Node& source, const Node& target, std::vector<Node>& 
     if (!model_ || !source.isValid() || !target.isValid()) return false;
     std::set<Node> found;
     try {
-        collect(librdf_model_get_arcs(model_, source.get(), target.get()), found);
+        collect(librdf_model_get_arcs(model_, raw(source), raw(target)), found);
     } catch (const char* error) {
         std::cout << "Model::get_arcs - " << error << std::endl;
         return false;
@@ -175,7 +175,7 @@ bool Model::get_targets(const Node& source, const Node& arc, std::set<Node>& out
     out.clear();
     if (!model_ || !source.isValid() || !arc.isValid()) return false;
     try {
-        return collect(librdf_model_get_targets(model_, source.get(), arc.get()), out);
+        return collect(librdf_model_get_targets(model_, raw(source), raw(arc)), out);
     } catch (const char* error) {
         std::cout << "Model::get_targets - " << error << std::endl;
         out.clear();
@@ -187,7 +187,7 @@ bool Model::get_arcs_in(const Node& node, std::set<Node>& out) {
     out.clear();
     if (!model_ || !node.isValid()) return false;
     try {
-        return collect(librdf_model_get_arcs_in(model_, node.get()), out);
+        return collect(librdf_model_get_arcs_in(model_, raw(node)), out);
     } catch (const char* error) {
         std::cout << "Model::get_arcs_in - " << error << std::endl;
         out.clear();
@@ -199,7 +199,7 @@ bool Model::get_arcs_out(const Node& node, std::set<Node>& out) {
     out.clear();
     if (!model_ || !node.isValid()) return false;
     try {
-        return collect(librdf_model_get_arcs_out(model_, node.get()), out);
+        return collect(librdf_model_get_arcs_out(model_, raw(node)), out);
     } catch (const char* error) {
         std::cout << "Model::get_arcs_out - " << error << std::endl;
         out.clear();
@@ -323,7 +323,7 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
     }
 
     const Node graphNode(getUri());
-    const Node comment(std::string(Vocabulary::RDFS_NS) + "comment");
+    const Node& comment = Vocabulary::rdfs_comment;
     std::set<Node> comments;
     get_targets(graphNode, comment, comments);
     for (const Node& old : comments) {
@@ -356,7 +356,7 @@ bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
         const int count = librdf_query_results_get_bindings_count(results.get());
         for (int i = 0; i < count; ++i) {
             const char* name = librdf_query_results_get_binding_name(results.get(), i);
-            Node value = Node::adopt(librdf_query_results_get_binding_value(results.get(), i));
+            Node value = adoptNode(librdf_query_results_get_binding_value(results.get(), i));
             if (name && value.isValid()) row.emplace(name, std::move(value));
         }
         if (seen.insert(row).second) query.results.push_back(std::move(row));

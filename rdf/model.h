@@ -1,8 +1,12 @@
 #pragma once
 // A graph held in one in-memory librdf model (librdf's indexed "trees" storage).
-#include <librdf.h>
-
 #include "rdf/graph.h"
+
+// librdf's handles, declared as librdf.h declares them; opaque outside rdf/.
+typedef struct librdf_model_s librdf_model;
+typedef struct librdf_parser_s librdf_parser;
+typedef struct librdf_serializer_s librdf_serializer;
+typedef struct librdf_storage_s librdf_storage;
 
 namespace Redland {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "rdf/parse_session.h"
-#include "rdf/world.h"
+#include "rdf/redland_handles.h"
 
 namespace Redland {
 namespace {
@@ -57,12 +57,20 @@ std::string printedForm(librdf_node* node) {
     return text;
 }
 
+// Where an IRI's local name starts: after its first "#", else after its last "/", else at its start.
+size_t localNameStart(const std::string& iri) {
+    const size_t hash = iri.find('#');
+    if (hash != std::string::npos) return hash + 1;
+    const size_t slash = iri.rfind('/');
+    return slash != std::string::npos ? slash + 1 : 0;
+}
+
 }  // namespace
 
-Node::Node(librdf_node* adopted) : node_(adopted), text_(printedForm(adopted)) {}
+Node::Node(void* adopted) : node_(adopted), text_(printedForm(static_cast<librdf_node*>(adopted))) {}
 
 Node::Node(const Node& other)
-    : node_(other.node_ ? librdf_new_node_from_node(other.node_) : nullptr),
+    : node_(other.node_ ? librdf_new_node_from_node(raw(other)) : nullptr),
       text_(node_ ? other.text_ : std::string()) {}
 
 Node::Node(Node&& other) noexcept : node_(std::exchange(other.node_, nullptr)), text_(std::move(other.text_)) {
@@ -70,32 +78,28 @@ Node::Node(Node&& other) noexcept : node_(std::exchange(other.node_, nullptr)), 
 }
 
 Node::Node(const std::string& iri)
-    : Node(iri.empty() ? nullptr : librdf_new_node_from_uri_string(getWorld(), bytes(iri))) {}
+    : Node(iri.empty() ? nullptr : static_cast<void*>(librdf_new_node_from_uri_string(getWorld(), bytes(iri)))) {}
 
 Node::Node(const char* iri) : Node(iri ? std::string(iri) : std::string()) {}
 
-Node Node::adopt(librdf_node* n) { return Node(n); }
-
-Node Node::share(librdf_node* n) { return Node(n ? librdf_new_node_from_node(n) : nullptr); }
-
 Node Node::literal(const std::string& text) {
-    return Node(librdf_new_node_from_literal(getWorld(), bytes(text), nullptr, 0));
+    return adoptNode(librdf_new_node_from_literal(getWorld(), bytes(text), nullptr, 0));
 }
 
 Node Node::typedLiteral(const std::string& text, const std::string& datatypeIri) {
     URI datatype(datatypeIri);
-    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text), nullptr, datatype.get()));
+    return adoptNode(librdf_new_node_from_typed_literal(getWorld(), bytes(text), nullptr, raw(datatype)));
 }
 
 Node Node::languageLiteral(const std::string& text, const std::string& language) {
-    return Node(librdf_new_node_from_typed_literal(getWorld(), bytes(text),
-                                                   language.empty() ? nullptr : language.c_str(), nullptr));
+    return adoptNode(librdf_new_node_from_typed_literal(getWorld(), bytes(text),
+                                                        language.empty() ? nullptr : language.c_str(), nullptr));
 }
 
 Node Node::blank() { return blank(newBlankId()); }
 
 Node Node::blank(const std::string& id) {
-    return id.empty() ? blank() : Node(librdf_new_node_from_blank_identifier(getWorld(), bytes(id)));
+    return id.empty() ? blank() : adoptNode(librdf_new_node_from_blank_identifier(getWorld(), bytes(id)));
 }
 
 Node& Node::operator=(Node other) noexcept {
@@ -105,65 +109,57 @@ Node& Node::operator=(Node other) noexcept {
 }
 
 Node::~Node() {
-    if (node_) librdf_free_node(node_);
+    if (node_) librdf_free_node(raw(*this));
 }
 
-bool Node::isResource() const { return node_ && librdf_node_is_resource(node_); }
+bool Node::isResource() const { return node_ && librdf_node_is_resource(raw(*this)); }
 
-bool Node::isBlank() const { return node_ && librdf_node_is_blank(node_); }
+bool Node::isBlank() const { return node_ && librdf_node_is_blank(raw(*this)); }
 
-bool Node::isLiteral() const { return node_ && librdf_node_is_literal(node_); }
+bool Node::isLiteral() const { return node_ && librdf_node_is_literal(raw(*this)); }
 
 URI Node::getUri() const {
     if (!isResource()) return URI();
-    librdf_uri* uri = librdf_node_get_uri(node_);
-    return URI::adopt(uri ? raptor_uri_copy(uri) : nullptr);
+    librdf_uri* uri = librdf_node_get_uri(raw(*this));
+    return adoptUri(uri ? raptor_uri_copy(uri) : nullptr);
 }
 
 std::string Node::getUriString() const {
     if (!isResource()) return std::string();
     size_t length = 0;
-    const unsigned char* text = raptor_uri_as_counted_string(librdf_node_get_uri(node_), &length);
+    const unsigned char* text = raptor_uri_as_counted_string(librdf_node_get_uri(raw(*this)), &length);
     return text ? std::string(reinterpret_cast<const char*>(text), length) : std::string();
 }
 
 std::string Node::getNamespace() const {
     if (!isResource()) return std::string();
     const std::string s = getUriString();
-    size_t hash = s.find('#');
-    if (hash != std::string::npos) return s.substr(0, hash + 1);
-    size_t slash = s.rfind('/');
-    if (slash != std::string::npos) return s.substr(0, slash + 1);
-    return std::string();
+    return s.substr(0, localNameStart(s));
 }
 
 std::string Node::getLocalName() const {
     if (!isResource()) return std::string();
     const std::string s = getUriString();
-    size_t hash = s.find('#');
-    if (hash != std::string::npos) return s.substr(hash + 1);
-    size_t slash = s.rfind('/');
-    if (slash != std::string::npos) return s.substr(slash + 1);
-    return s;
+    return s.substr(localNameStart(s));
 }
 
 std::string Node::getLiteralValue() const {
     if (!isLiteral()) return std::string();
     size_t length = 0;
-    unsigned char* value = librdf_node_get_literal_value_as_counted_string(node_, &length);
+    unsigned char* value = librdf_node_get_literal_value_as_counted_string(raw(*this), &length);
     return value ? std::string(reinterpret_cast<const char*>(value), length) : std::string();
 }
 
 URI Node::getLiteralDatatype() const {
     if (!isLiteral()) return URI();
-    librdf_uri* datatype = librdf_node_get_literal_value_datatype_uri(node_);
-    return URI::adopt(datatype ? raptor_uri_copy(datatype) : nullptr);
+    librdf_uri* datatype = librdf_node_get_literal_value_datatype_uri(raw(*this));
+    return adoptUri(datatype ? raptor_uri_copy(datatype) : nullptr);
 }
 
 std::string Node::getBlankIdentifier() const {
     if (!isBlank()) return std::string();
     size_t length = 0;
-    unsigned char* id = librdf_node_get_counted_blank_identifier(node_, &length);
+    unsigned char* id = librdf_node_get_counted_blank_identifier(raw(*this), &length);
     return id ? std::string(reinterpret_cast<const char*>(id), length) : std::string();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // Value wrapper of one librdf node. Every Node holds a reference of its own and releases it.
-#include <librdf.h>
-
 #include <string>
 
 #include "rdf/uri.h"
 
 namespace Redland {
+
+class Handles;  // rdf/redland_handles.h
 
 class Node {
 public:
@@ -15,10 +15,6 @@ public:
     Node(Node&& other) noexcept;
     explicit Node(const std::string& iri);  // URI node; empty text gives the null node
     explicit Node(const char* iri);         // URI node; null or empty text gives the null node
-    // Takes over the caller's reference to n (n may be null).
-    static Node adopt(librdf_node* n);
-    // Adds a reference of its own to n (n may be null).
-    static Node share(librdf_node* n);
 
     static Node literal(const std::string& text);  // plain literal
     static Node typedLiteral(const std::string& text, const std::string& datatypeIri);
@@ -45,15 +41,15 @@ public:
     URI getLiteralDatatype() const;
     std::string getBlankIdentifier() const;
 
-    librdf_node* get() const { return node_; }  // shared, not transferred
-
     friend bool operator==(const Node& a, const Node& b) { return a.text_ == b.text_; }
     friend bool operator!=(const Node& a, const Node& b) { return a.text_ != b.text_; }
     friend bool operator<(const Node& a, const Node& b) { return a.text_ < b.text_; }
 
 private:
-    explicit Node(librdf_node* adopted);
-    librdf_node* node_ = nullptr;
+    friend class Handles;
+    explicit Node(void* adopted);  // takes over a reference to a librdf_node
+    // A librdf_node: librdf declares it as an unnamed struct, so only rdf/ sources see its type.
+    void* node_ = nullptr;
     std::string text_;
 };
 

@@ -1,10 +1,9 @@
 #include "rdf/ontology_class.h"
 
-#include <climits>
-#include <cstdlib>
 #include <deque>
 
 #include "rdf/graph.h"
+#include "rdf/leading_integer.h"
 #include "rdf/manager.h"
 #include "rdf/vocabulary.h"
 
@@ -31,14 +30,6 @@ Node firstTarget(Graph* graph, const Node& source, const Node& arc) {
     std::vector<Node> targets;
     graph->get_targets(source, arc, targets);
     return targets.empty() ? Node() : targets.front();
-}
-
-// The leading decimal integer of a cardinality literal, as atoi reads it, kept within int.
-int cardinalityOf(const std::string& text) {
-    long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
 }
 
 // The items of an rdf:first/rdf:rest list; a malformed list ends where it turns back on itself.
@@ -131,7 +122,7 @@ const std::vector<ClassRestrictions*>& OntologyClass::getOwnRestrictions() {
                 // A qualified cardinality holds its number; its class or data range, possibly the next
                 // step, hangs on owl:onClass or owl:onDataRange, where the writer puts it.
                 if (isCardinalityKind(kind) && value.isLiteral()) {
-                    cardinality = cardinalityOf(value.getLiteralValue());
+                    cardinality = leadingInteger(value.getLiteralValue());
                     value = firstTarget(graph, current, Vocabulary::owl_onClass);
                     if (!value.isValid()) value = firstTarget(graph, current, Vocabulary::owl_onDataRange);
                     if (!value.isValid()) break;

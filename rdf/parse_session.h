@@ -8,6 +8,11 @@ namespace Redland {
 // librdf_new_node_from_blank_identifier) mixes in the process id, so the library never relies on it.
 std::string newBlankId();
 
+// For the world's librdf and raptor handlers: an error a parser logged, and the fresh id that stands for a
+// document's blank node id within the parse under way.
+void noteLoggedError();
+std::string sessionBlankId(const std::string& documentId);
+
 // One parse. Blank node ids read from the document are renamed to fresh ones, consistently within the
 // session, so that they never collide with ids generated in this run. Errors the parsers log are counted:
 // librdf's Turtle and N-Triples parsers report success on syntax errors.

@@ -4,6 +4,7 @@
 
 #include "rdf/manager.h"
 #include "rdf/ontology_property.h"
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -40,15 +41,13 @@ bool hasBoundsOrLength(const DataRangeFacets& facets) {
 Node writeEnumeratedDatatype(const std::set<Node>& values, RdfCpp::Graph& graph) {
     Node range = Node::blank();
     graph.addTriple(range, V::rdf_type, V::rdfs_Datatype);
-    Node previous;
-    for (const Node& value : values) {
-        Node cell = Node::blank();
-        graph.addTriple(cell, V::rdf_type, V::rdf_List);
-        graph.addTriple(cell, V::rdf_first, value);
-        graph.addTriple(previous.isValid() ? previous : range, previous.isValid() ? V::rdf_rest : V::owl_oneOf, cell);
-        previous = cell;
-    }
-    if (previous.isValid()) graph.addTriple(previous, V::rdf_rest, V::rdf_nil);
+    if (values.empty()) return range;
+    Node head = Node::blank();
+    graph.addTriple(range, V::owl_oneOf, head);
+    RdfCpp::RdfList list;
+    list.items.assign(values.begin(), values.end());
+    list.cellType = V::rdf_List;
+    list.addList(head, &graph);
     return range;
 }
 
@@ -66,25 +65,22 @@ Node writeDatatypeRestriction(const Node& datatype, const DataRangeFacets& facet
     graph.addTriple(range, V::rdf_type, V::rdfs_Datatype);
     graph.addTriple(range, V::owl_onDatatype, datatype);
     graph.addTriple(range, V::owl_withRestrictions, firstCell);
-    graph.addTriple(firstCell, V::rdf_first, firstFacet);
+    RdfCpp::RdfList list;
+    list.items.push_back(firstFacet);
     if (!facets.minValue.empty() && !facets.maxValue.empty()) {
-        Node secondCell = Node::blank();
-        Node secondFacet = Node::blank();
-        graph.addTriple(firstCell, V::rdf_rest, secondCell);
-        graph.addTriple(secondCell, V::rdf_first, secondFacet);
-        graph.addTriple(secondCell, V::rdf_rest, V::rdf_nil);
+        // The second cell is made before the second facet: blank node ids, and so the saved files, stay stable.
+        list.cells.push_back(Node::blank());
+        list.items.push_back(Node::blank());
         graph.addTriple(firstFacet, lowerFacet, lower());
-        graph.addTriple(secondFacet, upperFacet, upper());
+        graph.addTriple(list.items[1], upperFacet, upper());
+    } else if (!facets.minValue.empty()) {
+        graph.addTriple(firstFacet, lowerFacet, lower());
+    } else if (!facets.maxValue.empty()) {
+        graph.addTriple(firstFacet, upperFacet, upper());
     } else {
-        graph.addTriple(firstCell, V::rdf_rest, V::rdf_nil);
-        if (!facets.minValue.empty())
-            graph.addTriple(firstFacet, lowerFacet, lower());
-        else if (!facets.maxValue.empty())
-            graph.addTriple(firstFacet, upperFacet, upper());
-        else
-            graph.addTriple(firstFacet, V::xsd_length,
-                            Node::typedLiteral(facets.length, std::string(Vocabulary::XSD_NS) + "integer"));
+        graph.addTriple(firstFacet, V::xsd_length, Node::typedLiteral(facets.length, V::xsd_integer.getUriString()));
     }
+    list.addList(firstCell, &graph);
     return range;
 }
 
@@ -120,7 +116,7 @@ bool ClassRestrictions::write(RdfCpp::Graph* graph) const {
     if (std::find(restrictions.begin(), restrictions.end(), nullptr) != restrictions.end()) return false;
     if (restrictions.empty()) return true;
 
-    const std::string nonNegativeInteger = std::string(Vocabulary::XSD_NS) + "nonNegativeInteger";
+    const std::string nonNegativeInteger = V::xsd_nonNegativeInteger.getUriString();
     Node prev;
     for (size_t i = restrictions.size(); i-- > 0;) {
         const Restriction& step = *restrictions[i];

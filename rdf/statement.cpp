@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "rdf/world.h"
+#include "rdf/redland_handles.h"
 
 namespace Redland {
 namespace {
 
-librdf_node* ownCopy(const Node& node) { return node.get() ? librdf_new_node_from_node(node.get()) : nullptr; }
+librdf_node* ownCopy(const Node& node) { return raw(node) ? librdf_new_node_from_node(raw(node)) : nullptr; }
 
 }  // namespace
 
@@ -16,7 +16,7 @@ Statement::Statement(const Node& subject, const Node& predicate, const Node& obj
     : statement_(librdf_new_statement_from_nodes(getWorld(), ownCopy(subject), ownCopy(predicate), ownCopy(object))) {}
 
 Statement::Statement(const Statement& other)
-    : statement_(other.statement_ ? librdf_new_statement_from_statement(other.statement_) : nullptr) {}
+    : statement_(other.statement_ ? librdf_new_statement_from_statement(raw(other)) : nullptr) {}
 
 Statement& Statement::operator=(Statement other) noexcept {
     std::swap(statement_, other.statement_);
@@ -24,15 +24,15 @@ Statement& Statement::operator=(Statement other) noexcept {
 }
 
 Statement::~Statement() {
-    if (statement_) librdf_free_statement(statement_);
+    if (statement_) librdf_free_statement(raw(*this));
 }
 
-Node Statement::subject() const { return statement_ ? Node::share(librdf_statement_get_subject(statement_)) : Node(); }
+Node Statement::subject() const { return statement_ ? shareNode(librdf_statement_get_subject(raw(*this))) : Node(); }
 
 Node Statement::predicate() const {
-    return statement_ ? Node::share(librdf_statement_get_predicate(statement_)) : Node();
+    return statement_ ? shareNode(librdf_statement_get_predicate(raw(*this))) : Node();
 }
 
-Node Statement::object() const { return statement_ ? Node::share(librdf_statement_get_object(statement_)) : Node(); }
+Node Statement::object() const { return statement_ ? shareNode(librdf_statement_get_object(raw(*this))) : Node(); }
 
 }  // namespace Redland

@@ -1,6 +1,4 @@
 #pragma once
-#include <librdf.h>
-
 #include "rdf/node.h"
 
 namespace Redland {
@@ -16,10 +14,10 @@ public:
     Node subject() const;
     Node predicate() const;
     Node object() const;
-    librdf_statement* get() const { return statement_; }  // shared, not transferred
 
 private:
-    librdf_statement* statement_ = nullptr;
+    friend class Handles;
+    void* statement_ = nullptr;  // a librdf_statement, an unnamed struct like librdf_node
 };
 
 }  // namespace Redland

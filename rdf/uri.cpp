@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-#include "rdf/world.h"
+#include "rdf/redland_handles.h"
 
 namespace Redland {
 namespace {
@@ -19,12 +19,6 @@ raptor_uri* newUri(const char* text, size_t length) {
 URI::URI(const char* text) : uri_(newUri(text, text ? std::strlen(text) : 0)) {}
 
 URI::URI(const std::string& text) : uri_(newUri(text.c_str(), text.size())) {}
-
-URI URI::adopt(raptor_uri* uri) {
-    URI result;
-    result.uri_ = uri;
-    return result;
-}
 
 URI::URI(const URI& other) : uri_(other.uri_ ? raptor_uri_copy(other.uri_) : nullptr) {}
 

@@ -67,4 +67,28 @@ const Redland::Node xsd_length = term(XSD_NS, "length");
 const Redland::Node xsd_maxLength = term(XSD_NS, "maxLength");
 const Redland::Node xsd_minLength = term(XSD_NS, "minLength");
 
+const Redland::Node owl_Ontology = term(OWL_NS, "Ontology");
+const Redland::Node owl_imports = term(OWL_NS, "imports");
+const Redland::Node owl_versionIRI = term(OWL_NS, "versionIRI");
+const Redland::Node owl_AnnotationProperty = term(OWL_NS, "AnnotationProperty");
+const Redland::Node owl_maxCardinality = term(OWL_NS, "maxCardinality");
+const Redland::Node rdfs_comment = term(RDFS_NS, "comment");
+const Redland::Node xsd_integer = term(XSD_NS, "integer");
+const Redland::Node xsd_nonNegativeInteger = term(XSD_NS, "nonNegativeInteger");
+const Redland::Node xsd_hexBinary = term(XSD_NS, "hexBinary");
+const Redland::Node xsd_boolean = term(XSD_NS, "boolean");
+const Redland::Node xsd_double = term(XSD_NS, "double");
+const Redland::Node xsd_string = term(XSD_NS, "string");
+const Redland::Node dc_creator = term(DC_NS, "creator");
+const Redland::Node dc_contributor = term(DC_NS, "contributor");
+const Redland::Node dc_description = term(DC_NS, "description");
+const Redland::Node dc_language = term(DC_NS, "language");
+const Redland::Node dc_identifier = term(DC_NS, "identifier");
+const Redland::Node dc_title = term(DC_NS, "title");
+const Redland::Node dc_date = term(DC_NS, "date");
+const Redland::Node dc_format = term(DC_NS, "format");
+const Redland::Node vann_preferredNamespacePrefix = term(VANN_NS, "preferredNamespacePrefix");
+const Redland::Node vann_preferredNamespaceUri = term(VANN_NS, "preferredNamespaceUri");
+const Redland::Node cc_license = term(CC_NS, "license");
+
 }  // namespace Vocabulary

@@ -1,5 +1,6 @@
 #pragma once
-// The fixed RDF, RDFS, OWL and XSD terms the converter builds triples with.
+// The fixed RDF, RDFS, OWL, XSD and header annotation terms the converter builds triples with: the one
+// table of them, so that no call site spells one of these IRIs again.
 #include "rdf/node.h"
 
 namespace Vocabulary {
@@ -60,5 +61,31 @@ extern const Redland::Node xsd_maxExclusive;
 extern const Redland::Node xsd_length;
 extern const Redland::Node xsd_maxLength;
 extern const Redland::Node xsd_minLength;
+
+// The ontology header's terms (imports, version, annotation properties) and the datatypes of counts and of
+// the simple types.
+extern const Redland::Node owl_Ontology;
+extern const Redland::Node owl_imports;
+extern const Redland::Node owl_versionIRI;
+extern const Redland::Node owl_AnnotationProperty;
+extern const Redland::Node owl_maxCardinality;
+extern const Redland::Node rdfs_comment;
+extern const Redland::Node xsd_integer;
+extern const Redland::Node xsd_nonNegativeInteger;
+extern const Redland::Node xsd_hexBinary;
+extern const Redland::Node xsd_boolean;
+extern const Redland::Node xsd_double;
+extern const Redland::Node xsd_string;
+extern const Redland::Node dc_creator;
+extern const Redland::Node dc_contributor;
+extern const Redland::Node dc_description;
+extern const Redland::Node dc_language;
+extern const Redland::Node dc_identifier;
+extern const Redland::Node dc_title;
+extern const Redland::Node dc_date;
+extern const Redland::Node dc_format;
+extern const Redland::Node vann_preferredNamespacePrefix;
+extern const Redland::Node vann_preferredNamespaceUri;
+extern const Redland::Node cc_license;
 
 }  // namespace Vocabulary

@@ -1,25 +1,16 @@
 #include "rdf/world.h"
 
+#include <librdf.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <string>
 
 #include "rdf/parse_session.h"
 
 namespace Redland {
 namespace {
-
-// Constant-initialised, so usable during static initialisation of the constants.
-unsigned long generatedBlankCount = 0;
-unsigned long loggedErrorCount = 0;
-
-// Document id -> our id, for the parse under way.
-std::map<std::string, std::string>& documentIds() {
-    static std::map<std::string, std::string> ids;
-    return ids;
-}
 
 const char* levelName(librdf_log_level level) {
     switch (level) {
@@ -34,19 +25,23 @@ const char* levelName(librdf_log_level level) {
     }
 }
 
-int logToStdout(void*, librdf_log_message* message) {
-    const librdf_log_level level = librdf_log_message_level(message);
-    if (level >= LIBRDF_LOG_ERROR) ++loggedErrorCount;
-    // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
-    if (level < LIBRDF_LOG_WARN ||
-        (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
-        return 1;
-    std::string line = std::string("Redland ") + levelName(level) + ": ";
-    const char* text = librdf_log_message_message(message);
-    line += text ? text : "";
-    raptor_locator* locator = librdf_log_message_locator(message);
-    if (locator && locator->line > 0) line += " (line " + std::to_string(locator->line) + ")";
-    std::cout << line << std::endl;
+// librdf's logger: no exception may cross back into C, so a failure to print drops the line.
+int logToStdout(void*, librdf_log_message* message) noexcept {
+    try {
+        const librdf_log_level level = librdf_log_message_level(message);
+        if (level >= LIBRDF_LOG_ERROR) noteLoggedError();
+        // Debug notes, and rasqal's remarks on how a query uses its variables, are no news for the user.
+        if (level < LIBRDF_LOG_WARN ||
+            (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
+            return 1;
+        std::string line = std::string("Redland ") + levelName(level) + ": ";
+        const char* text = librdf_log_message_message(message);
+        line += text ? text : "";
+        raptor_locator* locator = librdf_log_message_locator(message);
+        if (locator && locator->line > 0) line += " (line " + std::to_string(locator->line) + ")";
+        std::cout << line << std::endl;
+    } catch (...) {
+    }
     return 1;
 }
 
@@ -59,14 +54,18 @@ unsigned char* copyForRaptor(const std::string& text) {
 // Ids come from our own counter ("b1", "b2", ...) so output is the same on every run. Ids read from a
 // document are replaced by fresh ones, consistently within one parse: a file saved by an earlier run holds
 // ids such as "b12" that would otherwise collide with ids this run generates, silently merging distinct nodes.
-unsigned char* generateBlankId(void*, unsigned char* userId) {
-    if (!userId) return copyForRaptor(newBlankId());
-    std::string documentId(reinterpret_cast<const char*>(userId));
-    std::free(userId);  // raptor hands the id over to the handler
-    auto& ids = documentIds();
-    auto found = ids.find(documentId);
-    if (found == ids.end()) found = ids.emplace(documentId, newBlankId()).first;
-    return copyForRaptor(found->second);
+// A null result tells raptor that no id could be made; no exception crosses back into C.
+unsigned char* generateBlankId(void*, unsigned char* userId) noexcept {
+    try {
+        if (!userId) return copyForRaptor(newBlankId());
+        std::string documentId(reinterpret_cast<const char*>(userId));
+        std::free(userId);  // raptor hands the id over to the handler
+        userId = nullptr;
+        return copyForRaptor(sessionBlankId(documentId));
+    } catch (...) {
+        std::free(userId);
+        return nullptr;
+    }
 }
 
 librdf_world* createWorld() {
@@ -84,13 +83,5 @@ librdf_world* getWorld() {
     static librdf_world* const world = createWorld();
     return world;
 }
-
-std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
-
-ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) { documentIds().clear(); }
-
-ParseSession::~ParseSession() { documentIds().clear(); }
-
-bool ParseSession::hadErrors() const { return loggedErrorCount != errorsBefore_; }
 
 }  // namespace Redland

@@ -1,6 +1,7 @@
 #pragma once
 // The one librdf world of the process.
-#include <librdf.h>
+
+typedef struct librdf_world_s librdf_world;  // as librdf.h declares it; opaque outside rdf/
 
 namespace Redland {
 

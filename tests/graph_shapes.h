@@ -1,7 +1,8 @@
 #pragma once
-// Graph contents as comparable text: every statement whose subject is named becomes one line, with the
-// blank nodes below it written inline ("[ a owl:Restriction; owl:onProperty p; ... ]", pairs sorted; pure
-// rdf:first/rdf:rest lists as "( a b )"), so graphs compare without their blank node identifiers.
+// The tests' one writer of graph contents as comparable text: every statement whose subject is named becomes
+// one line, with the blank nodes below it written inline ("[ a owl:Restriction; owl:onProperty p; ... ]",
+// pairs sorted; pure rdf:first/rdf:rest lists as "( a b )"), so graphs compare without their blank node
+// identifiers; single nodes are written the same way.
 #include <map>
 #include <set>
 #include <sstream>
@@ -23,12 +24,16 @@ public:
         prefixes_["http://www.w3.org/2001/XMLSchema#"] = "xsd";
     }
 
-    std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
+    // One statement of the graph as N-Triples terms; blank nodes as "_:id".
+    struct Triple {
+        std::string s, p, o;
+    };
+
+    // Every statement, read from the serialization (the graph queries need a term to start from).
+    static std::vector<Triple> triples(RdfCpp::Graph& graph) {
         std::string text;
         graph.serializeToString(text, {}, "ntriples");
-        std::map<std::string, std::vector<std::pair<std::string, std::string>>> out;
-        std::vector<std::vector<std::string>> triples;
-        std::set<std::string> referencedBlanks;
+        std::vector<Triple> out;
         std::istringstream in(text);
         std::string line;
         while (std::getline(in, line)) {
@@ -37,19 +42,33 @@ public:
             size_t second = line.find(' ', first + 1);
             size_t end = line.rfind(" .");
             if (second == std::string::npos || end == std::string::npos || end <= second) continue;
-            std::string s = line.substr(0, first), p = line.substr(first + 1, second - first - 1);
-            std::string o = line.substr(second + 1, end - second - 1);
-            out[s].emplace_back(p, o);
-            if (isBlank(o)) referencedBlanks.insert(o);
-            triples.push_back({s, p, o});
+            out.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
+                           line.substr(second + 1, end - second - 1)});
         }
+        return out;
+    }
+
+    std::multiset<std::string> lines(RdfCpp::Graph& graph) const {
+        const std::vector<Triple> all = triples(graph);
+        const Arcs arcs = arcsOf(all);
+        std::set<std::string> referencedBlanks;
+        for (const Triple& t : all)
+            if (isBlank(t.o)) referencedBlanks.insert(t.o);
         std::multiset<std::string> result;
-        for (const auto& t : triples)
-            if (!isBlank(t[0])) result.insert(term(t[0]) + " " + predicate(t[1]) + " " + render(out, t[2], 0));
-        for (const auto& entry : out)
+        for (const Triple& t : all)
+            if (!isBlank(t.s)) result.insert(term(t.s) + " " + predicate(t.p) + " " + render(arcs, t.o, 0));
+        for (const auto& entry : arcs)
             if (isBlank(entry.first) && !referencedBlanks.count(entry.first))
-                result.insert(render(out, entry.first, 0));
+                result.insert(render(arcs, entry.first, 0));
         return result;
+    }
+
+    // Takes the graph's statements as they are now, for render(node); later changes are not seen.
+    void snapshot(RdfCpp::Graph& graph) { snapshot_ = arcsOf(triples(graph)); }
+
+    // A node of the snapshot written out as in lines().
+    std::string render(const Redland::Node& node) const {
+        return render(snapshot_, node.isBlank() ? "_:" + node.getBlankIdentifier() : node.toString(), 0);
     }
 
     // The lines that start with prefix.
@@ -61,16 +80,7 @@ public:
     }
 
     // The number of statements, read from the serialization (countStatements needs a connector).
-    static int count(RdfCpp::Graph& graph) {
-        std::string text;
-        graph.serializeToString(text, {}, "ntriples");
-        int n = 0;
-        std::istringstream in(text);
-        std::string line;
-        while (std::getline(in, line))
-            if (line.size() > 2 && line[0] != '#') ++n;
-        return n;
-    }
+    static int count(RdfCpp::Graph& graph) { return static_cast<int>(triples(graph).size()); }
 
     // The printed form of a blank node holding these "predicate object" pairs.
     static std::string blank(std::vector<std::string> pairs) {
@@ -91,15 +101,26 @@ public:
     static std::string some(const std::string& property, const std::string& value) {
         return restriction({"owl:onProperty " + property, "owl:someValuesFrom " + value});
     }
+    // kind: qualifiedCardinality, minQualifiedCardinality or maxQualifiedCardinality.
+    static std::string qualified(const std::string& kind, int n, const std::string& property, const std::string& cls) {
+        return restriction({"owl:onProperty " + property, "owl:onClass " + cls,
+                            "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
+    }
+
+    static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
 
 private:
     using Arcs = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
 
-    static bool isBlank(const std::string& t) { return t.compare(0, 2, "_:") == 0; }
+    static Arcs arcsOf(const std::vector<Triple>& all) {
+        Arcs arcs;
+        for (const Triple& t : all) arcs[t.s].emplace_back(t.p, t.o);
+        return arcs;
+    }
 
     std::string iri(const std::string& text) const {
         for (const auto& entry : prefixes_)
-            if (text.compare(0, entry.first.size(), entry.first) == 0)
+            if (text.size() > entry.first.size() && text.compare(0, entry.first.size(), entry.first) == 0)
                 return entry.second + ":" + text.substr(entry.first.size());
         return "<" + text + ">";
     }
@@ -162,6 +183,7 @@ private:
     }
 
     std::map<std::string, std::string> prefixes_;
+    Arcs snapshot_;
 };
 
 }  // namespace testsupport

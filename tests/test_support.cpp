@@ -8,6 +8,9 @@
 #include <boost/filesystem.hpp>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -42,6 +45,66 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     boost::system::error_code ec;
     boost::filesystem::remove_all(path_, ec);
+}
+
+namespace {
+
+std::map<int, std::unique_ptr<OutputCapture>>& currentCaptures() {
+    static std::map<int, std::unique_ptr<OutputCapture>> captures;
+    return captures;
+}
+
+void flushAll() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+}
+
+}  // namespace
+
+OutputCapture::OutputCapture(int fd) : fd_(fd) {
+    flushAll();
+    file_ = std::tmpfile();
+    if (!file_) throw std::runtime_error("tmpfile failed");
+    saved_ = dup(fd_);
+    if (saved_ < 0 || dup2(fileno(file_), fd_) < 0) throw std::runtime_error("dup failed");
+}
+
+OutputCapture::~OutputCapture() {
+    release();
+    if (file_) std::fclose(file_);
+}
+
+void OutputCapture::release() {
+    if (saved_ < 0) return;
+    flushAll();
+    dup2(saved_, fd_);
+    close(saved_);
+    saved_ = -1;
+    std::rewind(file_);
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0) text_.append(buffer, n);
+}
+
+std::string OutputCapture::take() {
+    release();
+    return text_;
+}
+
+void startCapture(int fd) {
+    auto& slot = currentCaptures()[fd];
+    slot.reset();
+    slot = std::make_unique<OutputCapture>(fd);
+}
+
+std::string capturedOutput(int fd) {
+    auto& captures = currentCaptures();
+    auto found = captures.find(fd);
+    if (found == captures.end() || !found->second) return std::string();
+    std::unique_ptr<OutputCapture> capture = std::move(found->second);
+    captures.erase(found);
+    return capture->take();
 }
 
 namespace {

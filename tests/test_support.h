@@ -1,5 +1,6 @@
 #pragma once
 // Shared helpers of the test programs.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,29 @@ public:
 private:
     std::string path_;
 };
+
+// Collects what the process writes to a file descriptor (standard output unless told otherwise), from C
+// and C++ alike, while it lives or until take() hands the text over.
+class OutputCapture {
+public:
+    explicit OutputCapture(int fd = 1);
+    ~OutputCapture();
+    OutputCapture(const OutputCapture&) = delete;
+    OutputCapture& operator=(const OutputCapture&) = delete;
+    // Gives the descriptor back and returns what it received meanwhile.
+    std::string take();
+
+private:
+    void release();
+    int fd_;
+    int saved_ = -1;
+    std::FILE* file_ = nullptr;
+    std::string text_;
+};
+
+// A capture that starts and ends at two points of one test, one per descriptor at a time.
+void startCapture(int fd = 1);
+std::string capturedOutput(int fd = 1);  // ends the capture; "" when none was started
 
 struct RunResult {
     int status = -1;     // exit status, or -1 when the process did not exit normally

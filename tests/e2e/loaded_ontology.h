@@ -1,12 +1,13 @@
 #pragma once
 // An ontology file read back into a graph of its own, so that tests can state exact axioms through blank
-// nodes: every object is written out as text, IRIs with prefixes, blank nodes inline as
+// nodes: every object is written out by testsupport::GraphShapes, IRIs with prefixes, blank nodes inline as
 // "[ a owl:Restriction; owl:onProperty p; ... ]" (pairs sorted) and RDF lists as "( a b )".
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "graph_shapes.h"
 #include "rdf/model.h"
 #include "rdf/vocabulary.h"
 
@@ -22,7 +23,14 @@ public:
         prefixes_["xsd"] = Vocabulary::XSD_NS;
     }
 
-    bool load(const std::string& path) { return model_.loadFromFile(path); }
+    bool load(const std::string& path) {
+        if (!model_.loadFromFile(path)) return false;
+        std::map<std::string, std::string> byNamespace;
+        for (const auto& [prefix, ns] : prefixes_) byNamespace[ns] = prefix;
+        shapes_ = testsupport::GraphShapes(byNamespace);
+        shapes_.snapshot(model_);
+        return true;
+    }
     Redland::Model& graph() { return model_; }
 
     // "ifc:IfcRoot" -> the IRI node (a name without a known prefix is taken as a full IRI).
@@ -40,7 +48,7 @@ public:
         std::set<Redland::Node> found;
         model_.get_targets(iri(subject), iri(predicate), found);
         std::set<std::string> texts;
-        for (const Redland::Node& node : found) texts.insert(render(node, 0));
+        for (const Redland::Node& node : found) texts.insert(render(node));
         return texts;
     }
 
@@ -49,7 +57,7 @@ public:
         std::vector<Redland::Node> found;
         model_.get_sources(iri(predicate), iri(object), found);
         std::set<std::string> texts;
-        for (const Redland::Node& node : found) texts.insert(render(node, 0));
+        for (const Redland::Node& node : found) texts.insert(render(node));
         return texts;
     }
 
@@ -60,7 +68,7 @@ public:
         std::set<std::string> texts;
         for (const Redland::Node& node : supers) {
             model_.get_targets(node, Vocabulary::owl_onProperty, onProperty);
-            if (onProperty.count(iri(property))) texts.insert(render(node, 0));
+            if (onProperty.count(iri(property))) texts.insert(render(node));
         }
         return texts;
     }
@@ -75,66 +83,15 @@ public:
         return iris;
     }
 
-    std::string render(const Redland::Node& node, int depth) {
-        if (node.isResource()) return shortName(node.getUriString());
-        if (node.isLiteral()) {
-            std::string datatype = node.getLiteralDatatype().str();
-            if (datatype.empty()) return node.toString();
-            return "\"" + node.getLiteralValue() + "\"^^" + shortName(datatype);
-        }
-        if (!node.isBlank() || depth > 64) return "?";
-        std::string list;
-        if (renderList(node, depth, list)) return list;
-        std::set<Redland::Node> arcs;
-        model_.get_arcs_out(node, arcs);
-        std::multiset<std::string> pairs;
-        for (const Redland::Node& arc : arcs) {
-            std::set<Redland::Node> values;
-            model_.get_targets(node, arc, values);
-            std::string predicate = arc == Vocabulary::rdf_type ? "a" : shortName(arc.getUriString());
-            for (const Redland::Node& value : values) pairs.insert(predicate + " " + render(value, depth + 1));
-        }
-        return blank(std::vector<std::string>(pairs.begin(), pairs.end()));
-    }
+    std::string render(const Redland::Node& node) const { return shapes_.render(node); }
 
     // The text of a blank node holding these "predicate object" pairs, as render writes it.
-    static std::string blank(const std::vector<std::string>& pairs) {
-        std::multiset<std::string> sorted(pairs.begin(), pairs.end());
-        std::string text = "[";
-        for (const std::string& pair : sorted) text += (text.size() > 1 ? "; " : " ") + pair;
-        return text + " ]";
-    }
+    static std::string blank(const std::vector<std::string>& pairs) { return testsupport::GraphShapes::blank(pairs); }
 
 private:
-    std::string shortName(const std::string& full) const {
-        for (const auto& entry : prefixes_)
-            if (full.size() > entry.second.size() && full.compare(0, entry.second.size(), entry.second) == 0)
-                return entry.first + ":" + full.substr(entry.second.size());
-        return "<" + full + ">";
-    }
-
-    // Cells holding exactly one rdf:first and one rdf:rest each, ending in rdf:nil.
-    bool renderList(Redland::Node cell, int depth, std::string& text) {
-        std::vector<std::string> items;
-        for (int length = 0; !(cell == Vocabulary::rdf_nil); ++length) {
-            if (!cell.isBlank() || length > 10000) return false;
-            std::set<Redland::Node> arcs, firsts, rests;
-            model_.get_arcs_out(cell, arcs);
-            if (arcs != std::set<Redland::Node>{Vocabulary::rdf_first, Vocabulary::rdf_rest}) return false;
-            model_.get_targets(cell, Vocabulary::rdf_first, firsts);
-            model_.get_targets(cell, Vocabulary::rdf_rest, rests);
-            if (firsts.size() != 1 || rests.size() != 1) return false;
-            items.push_back(render(*firsts.begin(), depth + 1));
-            cell = *rests.begin();
-        }
-        text = "(";
-        for (const std::string& item : items) text += " " + item;
-        text += " )";
-        return true;
-    }
-
     std::map<std::string, std::string> prefixes_;
     Redland::Model model_;
+    testsupport::GraphShapes shapes_;
 };
 
 }  // namespace e2e

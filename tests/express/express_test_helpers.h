@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the EXPRESS reader tests: standard output capture and parsing from text.
+// Helpers of the EXPRESS reader tests: parsing from text and whole models as text.
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -7,29 +7,16 @@
 #include "express/parser.h"
 #include "express/schema.h"
 #include "express/schema_text.h"
+#include "test_support.h"
 
 namespace expresstest {
 
-// Collects what std::cout receives while it lives.
-class CoutCapture {
-public:
-    CoutCapture() : previous_(std::cout.rdbuf(buffer_.rdbuf())) {}
-    ~CoutCapture() { std::cout.rdbuf(previous_); }
-    CoutCapture(const CoutCapture&) = delete;
-    CoutCapture& operator=(const CoutCapture&) = delete;
-    std::string text() const { return buffer_.str(); }
-
-private:
-    std::ostringstream buffer_;
-    std::streambuf* previous_;
-};
-
 // Parses schema text held in memory; returns what the reader printed.
 inline std::string parseText(ExpressSchema& schema, const std::string& content) {
-    CoutCapture capture;
+    testsupport::OutputCapture capture;
     SchemaText text = schemaTextFromString(content);
     parseSchemaText(schema, text);
-    return capture.text();
+    return capture.take();
 }
 
 // The one entity of a schema made of the declaration lines between ENTITY and END_ENTITY.

@@ -14,15 +14,14 @@
 
 namespace {
 
-using expresstest::CoutCapture;
 using expresstest::describe;
 using Names = std::set<std::string>;
 
 std::string parseFile(ExpressSchema& schema, const std::string& path, bool* result = nullptr) {
-    CoutCapture capture;
+    testsupport::OutputCapture capture;
     bool ok = parseExpressSchema(schema, path);
     if (result) *result = ok;
-    return capture.text();
+    return capture.take();
 }
 
 std::string header(const std::string& path) { return "\nPARSE EXPRESS schema: " + path + "\n"; }

@@ -26,10 +26,6 @@ const std::string vocabularyUri = "http://example.org/v";
 const std::string xsd = "http://www.w3.org/2001/XMLSchema#";
 using Lines = std::multiset<std::string>;
 
-std::string qualified(const std::string& kind, int n, const std::string& property, const std::string& cls) {
-    return GraphShapes::restriction({"owl:onProperty " + property, "owl:onClass " + cls,
-                                     "owl:" + kind + " \"" + std::to_string(n) + "\"^^xsd:nonNegativeInteger"});
-}
 std::string facetRange(const std::string& datatype, const std::string& facets) {
     return GraphShapes::blank({"a rdfs:Datatype", "owl:onDatatype " + datatype, "owl:withRestrictions " + facets});
 }
@@ -241,14 +237,14 @@ TEST_F(Datatypes, SetTypesGetHasSetCardinalities) {
         std::vector<std::string> bounds;
     };
     const std::vector<Case> cases = {
-        {"ExactlyTwo", "2", "2", {qualified("qualifiedCardinality", 2, "s:hasSet", "s:IfcPoint")}},
-        {"AtLeastOne", "1", "", {qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint")}},
+        {"ExactlyTwo", "2", "2", {GraphShapes::qualified("qualifiedCardinality", 2, "s:hasSet", "s:IfcPoint")}},
+        {"AtLeastOne", "1", "", {GraphShapes::qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint")}},
         {"Unbounded", "0", "", {}},
         {"OneToThree",
          "1",
          "3",
-         {qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint"),
-          qualified("maxQualifiedCardinality", 3, "s:hasSet", "s:IfcPoint")}},
+         {GraphShapes::qualified("minQualifiedCardinality", 1, "s:hasSet", "s:IfcPoint"),
+          GraphShapes::qualified("maxQualifiedCardinality", 3, "s:hasSet", "s:IfcPoint")}},
     };
     schema.classNodes["IfcPoint"] = s("IfcPoint");
     for (const Case& c : cases) {
@@ -276,7 +272,8 @@ TEST_F(Datatypes, ListTypeWithLdwgReusesTheVocabularyListClass) {
     t.aggMax = "3";
     run(true);
     const std::string L = "v:INTEGER_List";
-    const std::string exactlyOneEmpty = qualified("qualifiedCardinality", 1, "list:hasNext", "v:INTEGER_EmptyList");
+    const std::string exactlyOneEmpty =
+        GraphShapes::qualified("qualifiedCardinality", 1, "list:hasNext", "v:INTEGER_EmptyList");
     EXPECT_EQ(schemaLines("s:T "),
               (Lines{"s:T a owl:Class", "s:T rdfs:subClassOf " + L,
                      "s:T rdfs:subClassOf " +
@@ -295,7 +292,7 @@ TEST_F(Datatypes, ArrayTypeWithoutLdwgMakesItsListClassInTheSchema) {
     t.aggMax = "3";
     run(false);
     EXPECT_EQ(schema.classNodes["REAL_List"], s("REAL_List"));
-    const std::string zero = qualified("qualifiedCardinality", 0, "s:hasNext", "s:REAL_List");
+    const std::string zero = GraphShapes::qualified("qualifiedCardinality", 0, "s:hasNext", "s:REAL_List");
     EXPECT_EQ(
         schemaLines("s:IfcTriple "),
         (Lines{"s:IfcTriple a owl:Class", "s:IfcTriple rdfs:subClassOf s:REAL_List",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graph_probe.h"
+#include "test_support.h"
 
 using Redland::Node;
 namespace V = Vocabulary;
@@ -30,9 +31,9 @@ struct EnumerationsSelectsTest : ::testing::Test {
     }
     // Runs the select phase and returns what it printed.
     std::string selects(bool ldwg) {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         generateSelectClasses(schema, graph, ldwg, errorCount);
-        return testing::internal::GetCapturedStdout();
+        return testsupport::capturedOutput();
     }
 };
 

@@ -1,16 +1,13 @@
 #pragma once
-// Reading generated statements back in the owlgen tests: exact triples, RDF lists and restrictions written
-// as short readable texts.
-#include <librdf.h>
-
+// Reading generated statements back in the owlgen tests: exact triples, objects and RDF list items.
 #include <set>
 #include <string>
 #include <vector>
 
+#include "graph_shapes.h"
 #include "rdf/model.h"
 #include "rdf/node.h"
 #include "rdf/vocabulary.h"
-#include "rdf/world.h"
 
 namespace probe {
 
@@ -24,15 +21,10 @@ private:
     std::string uri_;
 };
 
-inline int size(const Redland::Model& model) { return librdf_model_size(model.get()); }
+inline int size(Redland::Model& model) { return testsupport::GraphShapes::count(model); }
 
-inline bool has(const Redland::Model& model, const Redland::Node& s, const Redland::Node& p, const Redland::Node& o) {
-    librdf_statement* st =
-        librdf_new_statement_from_nodes(Redland::getWorld(), librdf_new_node_from_node(s.get()),
-                                        librdf_new_node_from_node(p.get()), librdf_new_node_from_node(o.get()));
-    bool found = librdf_model_contains_statement(model.get(), st) != 0;
-    librdf_free_statement(st);
-    return found;
+inline bool has(Redland::Model& model, const Redland::Node& s, const Redland::Node& p, const Redland::Node& o) {
+    return model.containsStatement(Redland::Statement(s, p, o));
 }
 
 // Every object of (s, p), sorted by printed form.
@@ -49,19 +41,11 @@ inline Redland::Node object(Redland::Model& model, const Redland::Node& s, const
 
 // Every statement with predicate p, as "subject object" texts (blank nodes shown as "_").
 inline std::multiset<std::string> pairs(Redland::Model& model, const Redland::Node& p) {
+    using testsupport::GraphShapes;
     std::multiset<std::string> out;
-    librdf_statement* pattern =
-        librdf_new_statement_from_nodes(Redland::getWorld(), nullptr, librdf_new_node_from_node(p.get()), nullptr);
-    librdf_stream* stream = librdf_model_find_statements(model.get(), pattern);
-    for (; stream && !librdf_stream_end(stream); librdf_stream_next(stream)) {
-        librdf_statement* st = librdf_stream_get_object(stream);
-        Redland::Node s = Redland::Node::share(librdf_statement_get_subject(st));
-        Redland::Node o = Redland::Node::share(librdf_statement_get_object(st));
-        auto show = [](const Redland::Node& n) { return n.isBlank() ? std::string("_") : n.toString(); };
-        out.insert(show(s) + " " + show(o));
-    }
-    if (stream) librdf_free_stream(stream);
-    librdf_free_statement(pattern);
+    auto show = [](const std::string& term) { return GraphShapes::isBlank(term) ? std::string("_") : term; };
+    for (const GraphShapes::Triple& t : GraphShapes::triples(model))
+        if (t.p == p.toString()) out.insert(show(t.s) + " " + show(t.o));
     return out;
 }
 
@@ -84,41 +68,6 @@ inline std::vector<std::string> listItems(Redland::Model& model, Redland::Node h
         head = rest[0];
     }
     return items;
-}
-
-// A class expression as text: named nodes by printed form, restrictions as
-// "all(p, F)", "some(p, F)", "=n(p, onClass F)", ">=n(...)", "<=n(...)" with the property's local name.
-inline std::string describe(Redland::Model& model, const Redland::Node& node) {
-    namespace V = Vocabulary;
-    if (!node.isBlank()) return node.toString();
-    std::string property = object(model, node, V::owl_onProperty).getLocalName();
-    struct Kind {
-        const Redland::Node* arc;
-        const char* name;
-    };
-    static const Kind kinds[] = {{&V::owl_allValuesFrom, "all"},
-                                 {&V::owl_someValuesFrom, "some"},
-                                 {&V::owl_qualifiedCardinality, "="},
-                                 {&V::owl_minQualifiedCardinality, ">="},
-                                 {&V::owl_maxQualifiedCardinality, "<="}};
-    for (const Kind& kind : kinds) {
-        Redland::Node value = object(model, node, *kind.arc);
-        if (!value.isValid()) continue;
-        if (!value.isLiteral()) return std::string(kind.name) + "(" + property + ", " + describe(model, value) + ")";
-        Redland::Node onClass = object(model, node, V::owl_onClass);
-        Redland::Node onRange = object(model, node, V::owl_onDataRange);
-        std::string filler =
-            onClass.isValid() ? "onClass " + describe(model, onClass) : "onDataRange " + describe(model, onRange);
-        return std::string(kind.name) + value.getLiteralValue() + "(" + property + ", " + filler + ")";
-    }
-    return "<unknown>";
-}
-
-// The class expressions that cls is stated rdfs:subClassOf, as texts of describe().
-inline std::multiset<std::string> superclasses(Redland::Model& model, const Redland::Node& cls) {
-    std::multiset<std::string> out;
-    for (const Redland::Node& r : objects(model, cls, Vocabulary::rdfs_subClassOf)) out.insert(describe(model, r));
-    return out;
 }
 
 }  // namespace probe

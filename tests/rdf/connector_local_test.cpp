@@ -84,13 +84,13 @@ TEST_F(Repository, MissingFolderIsCreatedAndAnUnusableOneIsReported) {
     EXPECT_TRUE(boost::filesystem::is_directory(dir.file("a/b/c")));
 
     put(dir.path(), "occupied", "a file where the folder should be");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     ConnectorLocal blocked("rdfxml", dir.file("occupied/repo"), "");
     auto graph = blocked.createGraph("http://example.org/IFC4");
     ASSERT_TRUE(graph);
     graph->setOntology("http://example.org/IFC4");
     const bool saved = blocked._save(graph.get(), {}, {});
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = testsupport::capturedOutput();
     EXPECT_FALSE(saved);
     EXPECT_EQ(
         output.rfind("Exception: RdfCpp::ConnectorLocal::ConnectorLocal * cannot create the repository folder ", 0), 0u)
@@ -172,9 +172,9 @@ TEST_F(Repository, CatalogPathsAreRelativeToTheSavedFile) {
 TEST_F(Repository, UnparsableCatalogIsReportedAndWrittenAnew) {
     put(dir.path(), "catalog-v001.xml", "<catalog><uri");
     auto root = create("http://example.org/root");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_TRUE(connector._save(root.get(), {}, {}));
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = testsupport::capturedOutput();
     EXPECT_NE(output.find("catalog-v001.xml"), std::string::npos) << output;
     RdfCpp::Catalog catalog;
     std::string error;
@@ -204,9 +204,9 @@ TEST_F(Repository, FailedSerializationKeepsTheOldFile) {
     ConnectorLocal broken("no-such-serializer", dir.path(), "");
     auto graph = broken.createGraph("http://example.org/IFC4");
     graph->setOntology("http://example.org/IFC4");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     const bool saved = broken._save(graph.get(), {}, {});
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = testsupport::capturedOutput();
     EXPECT_FALSE(saved);
     EXPECT_NE(output.find("Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n"),
               std::string::npos)
@@ -225,15 +225,15 @@ TEST_F(Repository, SaveRefusesWhatCannotBeNamed) {
         {&nameless, "Exception: RdfCpp::ConnectorLocal::_save * missing graph name to be saved\n"},
     };
     for (const auto& c : cases) {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         EXPECT_FALSE(connector._save(c.graph, {}, {}));
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.message);
+        EXPECT_EQ(testsupport::capturedOutput(), c.message);
     }
     // An imported graph without a name leaves the catalog as it was.
     auto root = create("http://example.org/root");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(connector._save(root.get(), {root.get(), &nameless}, {}));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(testsupport::capturedOutput(),
               "Exception: RdfCpp::ConnectorLocal::_save * missing graph name to be saved\n");
     EXPECT_FALSE(exists(dir.path(), "catalog-v001.xml"));
 }
@@ -278,9 +278,9 @@ TEST_F(Repository, LoadsByPathByStemAndByUri) {
 TEST_F(Repository, UnparsableFilesAreReportedAndSkipped) {
     put(dir.path(), "X.owl", "this is not RDF <<<");
     put(dir.path(), "sub/X.owl", ontologyXml("http://example.org/X"));
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     auto graph = connector.loadGraph("http://example.org/X");
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = testsupport::capturedOutput();
     ASSERT_TRUE(graph);
     EXPECT_EQ(pathOf(graph), "sub/X.owl");
     EXPECT_NE(output.find("could NOT be loaded"), std::string::npos) << output;
@@ -307,16 +307,15 @@ TEST_F(Repository, ReadsConfiguration) {
     };
     for (const auto& c : cases) {
         put(dir.path(), "config.xml", c.content);
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         EXPECT_EQ(connector._readConfig(dir.file("config.xml")), c.ok) << c.content;
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.output) << c.content;
+        EXPECT_EQ(testsupport::capturedOutput(), c.output) << c.content;
     }
     EXPECT_EQ(connector.getRepositoryPath(), "");  // no LocalRepo
 
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(connector._readConfig(dir.file("absent.xml")));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Exception: RdfCpp::ConnectorLocal::_readConfig * missing input file\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "Exception: RdfCpp::ConnectorLocal::_readConfig * missing input file\n");
 
     writeConfig("path=\"" + dir.path() + "\" serFormat=\"turtle\" inSubfolder=\"true\" TboxFolder=\"T\"");
     ASSERT_TRUE(connector._readConfig(dir.file("config.xml")));

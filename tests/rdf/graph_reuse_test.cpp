@@ -21,21 +21,21 @@ struct SavedSchema {
     RdfCpp::Graph* schema = nullptr;
 
     SavedSchema() {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         schema = manager.createRootGraph(schemaUri, &connector);
         schema->addTriple(Node(schemaUri + "#Wall"), Vocabulary::rdf_type, Vocabulary::owl_Class);
         manager.setPrefix(schemaUri + "#", "sch");
         manager.setPrefix(Vocabulary::OWL_NS, "owl");
         manager.save(nullptr);
-        testing::internal::GetCapturedStdout();
+        testsupport::capturedOutput();
     }
 
     // Starts a new project whose root imports the saved schema ontology, as the rules step does.
     RdfCpp::Graph* importIntoNewRoot() {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         RdfCpp::Graph* rules = manager.createRootGraph(rulesUri, &connector);
         RdfCpp::Graph* imported = manager.importGraph(schemaUri, rules, &connector, {});
-        testing::internal::GetCapturedStdout();
+        testsupport::capturedOutput();
         return imported;
     }
 };
@@ -56,9 +56,9 @@ TEST(GraphReuse, ImportedGraphLooksLikeAFreshLoadOfItsFile) {
     EXPECT_EQ(s.manager.getPrefixTable().at(schemaUri + "#"), "Schema");
 
     // Saving the new project writes the rules ontology and leaves the unchanged schema file alone.
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_TRUE(s.manager.save(nullptr));
-    testing::internal::GetCapturedStdout();
+    testsupport::capturedOutput();
     EXPECT_EQ(repositoryfixture::read(s.dir.path(), "Schema.owl"), before);
     EXPECT_TRUE(repositoryfixture::exists(s.dir.path(), "Schema_rules.owl"));
 }

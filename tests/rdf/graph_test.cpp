@@ -2,9 +2,12 @@
 
 #include <memory>
 
+#include "graph_shapes.h"
 #include "rdf/connector.h"
 #include "rdf/model.h"
+#include "rdf/rdf_list.h"
 #include "rdf/vocabulary.h"
+#include "test_support.h"
 
 using Redland::Model;
 using Redland::Node;
@@ -21,17 +24,10 @@ const Node q("http://ex.org/q");
 class GraphTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(model.isValid()); }
-    // Every triple of the model, as printed forms.
+    // Every triple of the model, as N-Triples terms.
     std::set<std::string> triples() {
         std::set<std::string> out;
-        librdf_stream* stream = librdf_model_as_stream(model.get());
-        for (; !librdf_stream_end(stream); librdf_stream_next(stream)) {
-            librdf_statement* s = librdf_stream_get_object(stream);
-            out.insert(Node::share(librdf_statement_get_subject(s)).toString() + " " +
-                       Node::share(librdf_statement_get_predicate(s)).toString() + " " +
-                       Node::share(librdf_statement_get_object(s)).toString());
-        }
-        librdf_free_stream(stream);
+        for (const auto& t : testsupport::GraphShapes::triples(model)) out.insert(t.s + " " + t.p + " " + t.o);
         return out;
     }
     Model model;
@@ -133,6 +129,24 @@ TEST_F(GraphTest, AddListWritesFirstAndRestCells) {
     EXPECT_FALSE(list.addList(Node("http://ex.org/head"), &model));
     EXPECT_FALSE(list.addList(Node::blank(), nullptr));
     EXPECT_EQ(model.countStatements(), 7);
+}
+
+TEST_F(GraphTest, AddListTypesItsCellsAndUsesTheCellsItIsGiven) {
+    RdfCpp::RdfList list;
+    list.items = {Node("http://ex.org/a"), Node("http://ex.org/b"), Node("http://ex.org/c")};
+    list.cellType = Vocabulary::rdf_List;
+    const Node head = Node::blank(), given = Node::blank();
+    list.cells = {given};
+    ASSERT_TRUE(list.addList(head, &model));
+    EXPECT_EQ(model.countStatements(), 9);
+    EXPECT_TRUE(model.containsStatement(Statement(head, Vocabulary::rdf_rest, given)));
+    EXPECT_TRUE(model.containsStatement(Statement(given, Vocabulary::rdf_first, list.items[1])));
+    Node last;
+    ASSERT_TRUE(model.get_target(given, Vocabulary::rdf_rest, last));
+    EXPECT_TRUE(last.isBlank());
+    EXPECT_TRUE(model.containsStatement(Statement(last, Vocabulary::rdf_rest, Vocabulary::rdf_nil)));
+    for (const Node& cell : {head, given, last})
+        EXPECT_TRUE(model.containsStatement(Statement(cell, Vocabulary::rdf_type, Vocabulary::rdf_List)));
 }
 
 TEST_F(GraphTest, ImportsAreAddedOnce) {
@@ -296,9 +310,9 @@ TEST_F(GraphTest, SparqlQueryRowsAndText) {
     RdfCpp::SparqlQuery broken;
     broken.select = {"?s"};
     broken.patterns = {"?s ?p"};
-    testing::internal::CaptureStderr();
+    testsupport::startCapture(2);
     EXPECT_FALSE(model.query(broken, true));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(testsupport::capturedOutput(2), "");
 }
 
 TEST_F(GraphTest, ClosedModelRefusesEverything) {

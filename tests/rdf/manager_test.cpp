@@ -24,9 +24,9 @@ protected:
     GraphManager manager;
 
     Graph* root() {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         Graph* graph = manager.createRootGraph(ex + "root", &connector);
-        testing::internal::GetCapturedStdout();
+        testsupport::capturedOutput();
         return graph;
     }
     std::vector<std::string> keys() const {
@@ -35,9 +35,9 @@ protected:
         return out;
     }
     Graph* import(const std::string& uri, Graph* importing, std::string& output) {
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         Graph* graph = manager.importGraph(uri, importing, &connector, {});
-        output = testing::internal::GetCapturedStdout();
+        output = testsupport::capturedOutput();
         return graph;
     }
 };
@@ -45,9 +45,9 @@ protected:
 }  // namespace
 
 TEST_F(Manager, RootGraphOfABareNameGetsTheDefaultBase) {
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     Graph* graph = manager.createRootGraph("project", &connector);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOAD: http://sartell.example.org/graphs/project\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "LOAD: http://sartell.example.org/graphs/project\n");
     ASSERT_TRUE(graph);
     EXPECT_EQ(graph->getUri(), "http://sartell.example.org/graphs/project");
     EXPECT_EQ(manager.getRootGraph(), graph);
@@ -70,15 +70,15 @@ TEST_F(Manager, RootGraphNeedsAConnectorAndAUri) {
     };
     for (const auto& c : cases) {
         ConnectorLocal* used = c.withConnector ? &connector : nullptr;
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         Graph* graph = c.load ? manager.loadRootGraph(c.uri, used, {}) : manager.createRootGraph(c.uri, used);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Exception: " + c.message + "\n");
+        EXPECT_EQ(testsupport::capturedOutput(), "Exception: " + c.message + "\n");
         EXPECT_FALSE(graph);
         EXPECT_TRUE(manager.getGraphs().empty());
     }
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(manager.loadRootGraph(ex + "absent", &connector, {}));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(testsupport::capturedOutput(),
               "Exception: RdfCpp::GraphManager::_add_model * failed to load rdf graph\n"
               "Exception: RdfCpp::GraphManager::loadRootGraph * Failed to add Root Graph\n");
 }
@@ -87,10 +87,9 @@ TEST_F(Manager, LoadsARootGraphWithItsImports) {
     put(dir.path(), "app.owl", ontologyXml(ex + "app", {ex + "express"}));
     put(dir.path(), "vocabularies/express.owl", ontologyXml(ex + "express", {"file:" + ex + "list"}));
     put(dir.path(), "list.owl", ontologyXml(ex + "list"));
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     Graph* app = manager.loadRootGraph(ex + "app", &connector, {});
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "LOAD: " + ex + "app\nLOAD: " + ex + "express\nLOAD: " + ex + "list\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "LOAD: " + ex + "app\nLOAD: " + ex + "express\nLOAD: " + ex + "list\n");
     ASSERT_TRUE(app);
     EXPECT_EQ(keys(), (std::vector<std::string>{ex + "app", ex + "express", ex + "list"}));
     EXPECT_EQ(manager.getRootGraph(), app);
@@ -150,9 +149,9 @@ TEST_F(Manager, GraphWhoseImportIsMissingIsRemovedAgain) {
 TEST_F(Manager, ImportCycleAmongRepositoryFilesIsReported) {
     put(dir.path(), "a.owl", ontologyXml(ex + "a", {ex + "b"}));
     put(dir.path(), "b.owl", ontologyXml(ex + "b", {ex + "a"}));
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(manager.loadRootGraph(ex + "a", &connector, {}));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(testsupport::capturedOutput(),
               "LOAD: " + ex + "a\nLOAD: " + ex +
                   "b\n"
                   "Exception: RdfCpp::GraphManager::_add_model * import cycle through " +
@@ -194,9 +193,9 @@ TEST_F(Manager, ImportIntoAnUnknownGraphGoesToTheRoot) {
 }
 
 TEST_F(Manager, SavesEveryGraphWithItsCatalog) {
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_TRUE(manager.save(nullptr));  // nothing held
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testsupport::capturedOutput(), "");
 
     const std::string list = ontologyXml(ex + "list");
     put(dir.path(), "sub/list.owl", list);
@@ -215,19 +214,19 @@ TEST_F(Manager, SavesEveryGraphWithItsCatalog) {
 TEST_F(Manager, SaveStopsAtTheFirstGraphItCannotSave) {
     Redland::Model bare;
     bare.setOntology(ex + "bare");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     ASSERT_EQ(manager._add_model("", nullptr, &bare), &bare);
     EXPECT_FALSE(manager.save(nullptr));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(testsupport::capturedOutput(),
               "LOAD: " + ex +
                   "bare\n"
                   "Exception: RdfCpp::GraphManager::save * Missing connector to save graph: " +
                   ex + "bare\n");
 
     ConnectorLocal broken("no-such-serializer", dir.path(), "");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(manager.save(&broken));
-    const std::string output = testing::internal::GetCapturedStdout();  // librdf names the serializer first
+    const std::string output = testsupport::capturedOutput();  // librdf names the serializer first
     const std::string expected =
         "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n"
         "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " +
@@ -239,10 +238,10 @@ TEST_F(Manager, SaveStopsAtTheFirstGraphItCannotSave) {
 
 TEST_F(Manager, GraphsWithoutUriGetGeneratedKeys) {
     Redland::Model first, second;
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     manager._add_model("", nullptr, &first);
     manager._add_model("", nullptr, &second);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LOAD: \nLOAD: \n");
+    EXPECT_EQ(testsupport::capturedOutput(), "LOAD: \nLOAD: \n");
     EXPECT_EQ(keys(), (std::vector<std::string>{"graphId_0", "graphId_1"}));
     EXPECT_TRUE(manager.removeGraph(&first));
     EXPECT_EQ(keys(), std::vector<std::string>{"graphId_1"});
@@ -260,9 +259,9 @@ TEST_F(Manager, RemovingAGraphUnregistersItOnly) {
     EXPECT_EQ(list->getUri(), ex + "list");  // still alive, still owned by the manager
     EXPECT_EQ(manager.getPrefixTable().count(ex + "list#"), 0u);
 
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(manager.removeGraph(nullptr));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), " Model was NOT removed! - missing rdf model\n");
+    EXPECT_EQ(testsupport::capturedOutput(), " Model was NOT removed! - missing rdf model\n");
 }
 
 TEST_F(Manager, PrefixesNeedBothParts) {
@@ -303,13 +302,12 @@ TEST_F(Manager, ReadsConfiguration) {
     };
     for (const auto& c : cases) {
         put(dir.path(), "config.xml", c.content);
-        testing::internal::CaptureStdout();
+        testsupport::startCapture();
         EXPECT_EQ(manager._readConfig(dir.file("config.xml")), c.ok) << c.content;
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.output) << c.content;
+        EXPECT_EQ(testsupport::capturedOutput(), c.output) << c.content;
     }
     EXPECT_EQ(manager.getRootDataModelPath(), "models/root.owl");
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(manager._readConfig(dir.file("absent.xml")));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Exception: RdfCpp::GraphManager::_readConfig * missing input file\n");
+    EXPECT_EQ(testsupport::capturedOutput(), "Exception: RdfCpp::GraphManager::_readConfig * missing input file\n");
 }

@@ -62,11 +62,11 @@ TEST(ModelIoTest, FallsBackToTurtle) {
     testsupport::TempDir dir;
     testsupport::writeFile(dir.file("onto.ttl"), TURTLE);
     Model model;
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
+    testsupport::startCapture(2);
+    testsupport::startCapture();
     ASSERT_TRUE(model.loadFromFile(dir.file("onto.ttl")));
-    testing::internal::GetCapturedStdout();  // the RDF/XML parser's complaints
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    testsupport::capturedOutput();  // the RDF/XML parser's complaints
+    EXPECT_EQ(testsupport::capturedOutput(2), "");
     EXPECT_EQ(model.getUri(), EX);
     EXPECT_EQ(model.countStatements(), 4);
     EXPECT_EQ(model.getPrefixes().at("http://ex.org/onto#"), "ex");
@@ -84,19 +84,19 @@ TEST(ModelIoTest, FileNamesWithBlanksAndHashesLoad) {
 TEST(ModelIoTest, UnreadableInputIsRefusedWithOneMessage) {
     testsupport::TempDir dir;
     Model model;
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     EXPECT_FALSE(model.loadFromFile(dir.file("missing.owl")));
     EXPECT_FALSE(model.loadFromFile(dir.path()));  // a folder is no file
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testsupport::capturedOutput(), "");
 
     const std::string broken = dir.file("broken.owl");
     testsupport::writeFile(broken, "<rdf:RDF xmlns:rdf=\"" + RDF + "\"><rdf:Description rdf:about=\"http://x/a\">");
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
+    testsupport::startCapture(2);
+    testsupport::startCapture();
     EXPECT_FALSE(model.loadFromFile(broken));
     EXPECT_FALSE(model.loadFromString("this is { not rdf"));
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const std::string out = testsupport::capturedOutput();
+    EXPECT_EQ(testsupport::capturedOutput(2), "");
     EXPECT_NE(out.find("  ERROR - FILE " + broken + " could NOT be loaded!  --  failed parsing the RDF model\n"),
               std::string::npos);
     EXPECT_NE(out.find("  ERROR - could NOT be loaded!  --  failed parsing the RDF model\n"), std::string::npos);
@@ -109,9 +109,9 @@ TEST(ModelIoTest, LoadsFromStringInEitherSyntax) {
     EXPECT_EQ(xml.getUri(), EX);
     EXPECT_EQ(xml.getPrefixes().at("http://ex.org/onto#"), "ex");
     EXPECT_TRUE(xml.getNamespaceUris().empty());
-    testing::internal::CaptureStdout();
+    testsupport::startCapture();
     ASSERT_TRUE(turtle.loadFromString(TURTLE));
-    testing::internal::GetCapturedStdout();
+    testsupport::capturedOutput();
     EXPECT_EQ(turtle.countStatements(), 4);
 }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "rdf/redland.h"
+#include "rdf/redland_handles.h"
 
 using Redland::Node;
 using Redland::Statement;
@@ -34,7 +35,7 @@ TEST(NodeTest, PrintedFormsFollowNTriplesWithBlankNodesInBrackets) {
 TEST(NodeTest, PrintedFormAgreesWithRaptorsWriterForEveryCharacter) {
     auto raptorText = [](const Node& node) {
         size_t length = 0;
-        unsigned char* text = raptor_term_to_counted_string(node.get(), &length);
+        unsigned char* text = raptor_term_to_counted_string(Redland::raw(node), &length);
         std::string out(reinterpret_cast<const char*>(text), length);
         raptor_free_memory(text);
         return node.isBlank() ? "<" + out + ">" : out;
@@ -72,8 +73,8 @@ TEST(NodeTest, KindsAndAccessors) {
 }
 
 TEST(NodeTest, NullNodesFromEmptyText) {
-    const Node nodes[] = {Node(""), Node(std::string()),  Node(static_cast<const char*>(nullptr)),
-                          Node(),   Node::adopt(nullptr), Node::share(nullptr)};
+    const Node nodes[] = {Node(""), Node(std::string()),         Node(static_cast<const char*>(nullptr)),
+                          Node(),   Redland::adoptNode(nullptr), Redland::shareNode(nullptr)};
     for (const Node& n : nodes) {
         EXPECT_FALSE(n.isValid());
         EXPECT_FALSE(n.isResource() || n.isBlank() || n.isLiteral());
@@ -145,10 +146,10 @@ TEST(NodeTest, CopiesOwnTheirReferences) {
     assigned = alias;
     EXPECT_EQ(assigned.toString(), "<http://ex.org/x>");
 
-    librdf_node* raw =
+    librdf_node* made =
         librdf_new_node_from_uri_string(Redland::getWorld(), reinterpret_cast<const unsigned char*>("http://ex.org/y"));
-    Node shared = Node::share(raw);
-    Node adopted = Node::adopt(raw);  // takes the creator's reference; both release their own
+    Node shared = Redland::shareNode(made);
+    Node adopted = Redland::adoptNode(made);  // takes the creator's reference; both release their own
     EXPECT_EQ(shared, adopted);
 }
 

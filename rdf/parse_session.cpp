@@ -1,0 +1,37 @@
+#include "rdf/parse_session.h"
+
+#include <map>
+
+namespace Redland {
+namespace {
+
+// Constant-initialised, so usable during static initialisation of the vocabulary constants.
+unsigned long generatedBlankCount = 0;
+unsigned long loggedErrorCount = 0;
+
+// Document id -> our id, for the parse under way.
+std::map<std::string, std::string>& documentIds() {
+    static std::map<std::string, std::string> ids;
+    return ids;
+}
+
+}  // namespace
+
+std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
+
+void noteLoggedError() { ++loggedErrorCount; }
+
+std::string sessionBlankId(const std::string& documentId) {
+    auto& ids = documentIds();
+    auto found = ids.find(documentId);
+    if (found == ids.end()) found = ids.emplace(documentId, newBlankId()).first;
+    return found->second;
+}
+
+ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) { documentIds().clear(); }
+
+ParseSession::~ParseSession() { documentIds().clear(); }
+
+bool ParseSession::hadErrors() const { return loggedErrorCount != errorsBefore_; }
+
+}  // namespace Redland
