@@ -13,7 +13,7 @@
 namespace RdfCpp {
 namespace {
 
-// Where a root graph named by a bare word (no "/") lives.
+// Where a root graph named by a bare word (no "/", no scheme) lives.
 const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
 
 }  // namespace
@@ -116,7 +116,8 @@ Graph* GraphManager::createRootGraph(const std::string& uri, Connector* connecto
         addConnector(connector);
         if (!connector) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing connector");
         if (uri.empty()) throw Exception("RdfCpp::GraphManager::createRootGraph * Missing graph uri");
-        const std::string graphUri = uri.find('/') == std::string::npos ? defaultBaseUri + uri : uri;
+        // urn: and other IRIs without "/" have a scheme and are used as they are.
+        const std::string graphUri = uri.find_first_of("/:") == std::string::npos ? defaultBaseUri + uri : uri;
         Graph* graph = _createGraph(graphUri, connector);
         if (!graph || !_add_model(graph->getUri(), connector, graph))
             throw Exception("RdfCpp::GraphManager::createRootGraph * Failed to add Root Graph");
