@@ -4,6 +4,7 @@
 
 #include "owlgen/header_annotations.h"
 #include "owlgen/ontology_iris.h"
+#include "rdf/namespace_prefix.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -57,7 +58,7 @@ void writeSchemaOntologyHeader(RdfCpp::Graph& schemaGraph, RdfCpp::GraphManager&
                            reviserCredit);
 
     const bool published = settings.ontologyUri.find(ifcOntologyBaseIri) != std::string::npos;
-    manager.setPrefix(schemaGraph.getNamespace(), published ? "ifc" : pathStem(settings.ontologyUri));
+    manager.setPrefix(schemaGraph.getNamespace(), published ? "ifc" : RdfCpp::prefixForIri(settings.ontologyUri));
     registerStandardPrefixes(manager, true);
 }
 
