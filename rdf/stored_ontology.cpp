@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "rdf/parse_session.h"
 #include "rdf/world.h"
 
 namespace RdfCpp {
@@ -67,6 +68,7 @@ std::string storedOntologyIri(const std::string& file) {
     raptor_uri* base = raptor_new_uri(world, fileUri);
     raptor_free_memory(fileUri);
     if (!base) return std::string();
+    Redland::ParseSession session;
     raptor_parser_parse_file_stream(parser.get(), handle.get(), file.c_str(), base);
     raptor_free_uri(base);
     return probe.iri;

@@ -14,6 +14,10 @@ namespace {
 // Constant-initialised, so usable during static initialisation of the constants.
 unsigned long generatedBlankCount = 0;
 unsigned long loggedErrorCount = 0;
+// A corrupt file makes the parsers report every broken line: a parse shows its first few messages only.
+const unsigned long shownPerParse = 5;
+bool inParse = false;
+unsigned long shownInParse = 0, hiddenInParse = 0;
 
 // Document id -> our id, for the parse under way.
 std::map<std::string, std::string>& documentIds() {
@@ -41,6 +45,11 @@ int logToStdout(void*, librdf_log_message* message) {
     if (level < LIBRDF_LOG_WARN ||
         (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
         return 1;
+    if (inParse && shownInParse >= shownPerParse) {
+        ++hiddenInParse;
+        return 1;
+    }
+    if (inParse) ++shownInParse;
     std::string line = std::string("Redland ") + levelName(level) + ": ";
     const char* text = librdf_log_message_message(message);
     line += text ? text : "";
@@ -87,9 +96,18 @@ librdf_world* getWorld() {
 
 std::string newBlankId() { return "b" + std::to_string(++generatedBlankCount); }
 
-ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) { documentIds().clear(); }
+ParseSession::ParseSession() : errorsBefore_(loggedErrorCount) {
+    documentIds().clear();
+    inParse = true;
+    shownInParse = hiddenInParse = 0;
+}
 
-ParseSession::~ParseSession() { documentIds().clear(); }
+ParseSession::~ParseSession() {
+    documentIds().clear();
+    if (hiddenInParse > 0)
+        std::cout << "Redland: " << hiddenInParse << " more messages of this parse not shown" << std::endl;
+    inParse = false;
+}
 
 bool ParseSession::hadErrors() const { return loggedErrorCount != errorsBefore_; }
 
