@@ -2,7 +2,7 @@
 
 bool isProblemLine(const std::string& line) {
     if (line.compare(0, 12, "- N.Errors: ") == 0) return false;  // the report's count, printed every run
-    for (const char* marker : {"ERROR", "Error", "error", "Exception", "WARNING", "NOT "}) {
+    for (const char* marker : {"ERROR", "Error", "error", "Exception", "WARNING"}) {
         if (line.find(marker) != std::string::npos) return true;
     }
     return false;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "rdf/parse_session.h"
@@ -51,9 +53,56 @@ const char* parserNameFor(std::FILE* file) {
     return "rdfxml";
 }
 
+std::string xmlUnescaped(const std::string& text) {
+    static const struct {
+        const char* entity;
+        char c;
+    } entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    std::string out;
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        bool replaced = false;
+        if (text[i] == '&') {
+            for (const auto& e : entities) {
+                if (text.compare(i, std::strlen(e.entity), e.entity) == 0) {
+                    out += e.c;
+                    i += std::strlen(e.entity) - 1;
+                    replaced = true;
+                    break;
+                }
+            }
+            if (!replaced) return std::string();  // a character reference: leave it to the parser
+        }
+        if (!replaced) out += text[i];
+    }
+    return out;
+}
+
+// The layout librdf's RDF/XML serializer gives the ontology declaration: the subject on the line before
+// its rdf:type. Finding it by text spares parsing a large file up to it; anything else goes to the parser.
+std::string declaredInSavedLayout(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::string();
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string type = "<rdf:type rdf:resource=\"http://www.w3.org/2002/07/owl#Ontology\"/>";
+    const std::string::size_type at = content.find(type);
+    if (at == std::string::npos || at == 0) return std::string();
+    const std::string::size_type lineStart = content.rfind('\n', at);
+    const std::string::size_type previousStart =
+        lineStart == std::string::npos || lineStart == 0 ? std::string::npos : content.rfind('\n', lineStart - 1);
+    if (previousStart == std::string::npos) return std::string();
+    const std::string previous = content.substr(previousStart + 1, lineStart - previousStart - 1);
+    const std::string open = "  <rdf:Description rdf:about=\"";
+    if (previous.compare(0, open.size(), open) != 0 || previous.size() < open.size() + 2 ||
+        previous.compare(previous.size() - 2, 2, "\">") != 0)
+        return std::string();
+    return xmlUnescaped(previous.substr(open.size(), previous.size() - open.size() - 2));
+}
+
 }  // namespace
 
 std::string storedOntologyIri(const std::string& file) {
+    const std::string quick = declaredInSavedLayout(file);
+    if (!quick.empty()) return quick;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> handle(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (!handle) return std::string();
     raptor_world* world = librdf_world_get_raptor(Redland::getWorld());
