@@ -3,6 +3,7 @@
 #include <boost/filesystem/path.hpp>
 #include <iostream>
 
+#include "cli/output_files.h"
 #include "express/rule_expressions.h"
 #include "owlgen/datatypes.h"
 #include "owlgen/entity_classes.h"
@@ -79,8 +80,7 @@ std::size_t countTyped(RdfCpp::Graph& graph, const std::vector<Redland::Node>& t
 }
 
 // A broken vocabulary file is never used: rebuilt when the run asks for fresh vocabularies, else an error.
-bool vocabularyUsable(RdfCpp::Connector& connector, const std::string& iri, bool rebuild) {
-    const std::string fault = vocabularyFault(connector, iri);
+bool vocabularyUsable(const std::string& fault, bool rebuild) {
     if (fault.empty()) return true;
     if (rebuild) {
         std::cout << "WARNING: " << fault << "; it is written anew" << std::endl;
@@ -98,11 +98,6 @@ void printReport(int errorCount) {
     std::cout << stars38 << std::endl << std::endl;
 }
 
-std::string rulesFileName(const std::string& ontologyFileName) {
-    const boost::filesystem::path name(ontologyFileName);
-    return (name.parent_path() / (name.stem().string() + "_rules" + name.extension().string())).string();
-}
-
 }  // namespace
 
 ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settings) {
@@ -115,10 +110,11 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
     RdfCpp::Graph* vocabularyGraph = nullptr;
     if (settings.adoptLdwgDecisions) {
         const bool fresh = settings.generateExpressOntology;
-        const bool listBroken = !vocabularyFault(connector, OntologyIris::listVocabularyIri).empty();
-        if (!vocabularyUsable(connector, OntologyIris::listVocabularyIri, fresh) ||
-            !vocabularyUsable(connector, OntologyIris::expressVocabularyIri, fresh))
+        const std::string listFault = vocabularyFault(connector, OntologyIris::listVocabularyIri);
+        if (!vocabularyUsable(listFault, fresh) ||
+            !vocabularyUsable(vocabularyFault(connector, OntologyIris::expressVocabularyIri), fresh))
             return outcome;
+        const bool listBroken = !listFault.empty();
         // The EXPRESS ontology imports the list vocabulary, which a fresh repository does not hold yet.
         if (!ensureListVocabulary(connector, listBroken)) {
             ++outcome.failedSaves;
@@ -173,8 +169,7 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
         RdfCpp::Graph* rulesGraph = manager.createRootGraph(rulesUri, &connector);
         if (!rulesGraph) return outcome;
         auto* rulesFile = dynamic_cast<RdfCpp::GraphLocal*>(rulesGraph);
-        if (rulesFile && !settings.ontologyFileName.empty())
-            rulesFile->setPath(rulesFileName(settings.ontologyFileName));
+        if (rulesFile && !settings.ontologyFileName.empty()) rulesFile->setPath(rulesOntologyFileName(settings));
         manager.importGraph(settings.ontologyUri, rulesGraph, &connector, {});
         writeRulesOntologyHeader(*rulesGraph, rulesUri, schema);
         generateRuleClassExpressions(schema, manager, *rulesGraph, outcome.errorCount);

@@ -20,14 +20,6 @@ struct Planned {
     std::string iri;
 };
 
-std::string rulesFile(const ConversionSettings& settings) {
-    if (!settings.ontologyFileName.empty()) {
-        const fs::path name(settings.ontologyFileName);
-        return (name.parent_path() / (name.stem().string() + "_rules" + name.extension().string())).string();
-    }
-    return RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri + "_rules"), false);
-}
-
 // The catalog's IRI for a file, if it maps one to it.
 std::string catalogIriOf(const RdfCpp::Catalog& catalog, const std::string& file) {
     for (const auto& entry : catalog.entries) {
@@ -43,10 +35,18 @@ std::string schemaOntologyFileName(const ConversionSettings& settings) {
     return RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri), false);
 }
 
+std::string rulesOntologyFileName(const ConversionSettings& settings) {
+    if (!settings.ontologyFileName.empty()) {
+        const fs::path name(settings.ontologyFileName);
+        return (name.parent_path() / (name.stem().string() + "_rules" + name.extension().string())).string();
+    }
+    return RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri + "_rules"), false);
+}
+
 std::string outputFileClash(const ConversionSettings& settings) {
     std::vector<Planned> planned = {{schemaOntologyFileName(settings), settings.ontologyUri}};
     if (settings.whereRuleExpressions && isIfcOntologyUri(settings.ontologyUri))
-        planned.push_back({rulesFile(settings), settings.ontologyUri + "_rules"});
+        planned.push_back({rulesOntologyFileName(settings), settings.ontologyUri + "_rules"});
 
     const struct {
         std::string file, what;

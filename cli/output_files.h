@@ -7,6 +7,8 @@
 
 // The schema ontology's file, relative to the repository folder.
 std::string schemaOntologyFileName(const ConversionSettings& settings);
+// The rules ontology's file: the schema ontology's name with "_rules" before its extension.
+std::string rulesOntologyFileName(const ConversionSettings& settings);
 
 // Empty when the run's ontology files are distinct from every file they must not replace; otherwise the
 // one-line reason.
