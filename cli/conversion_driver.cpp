@@ -173,7 +173,11 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
         manager.importGraph(settings.ontologyUri, rulesGraph, &connector, {});
         writeRulesOntologyHeader(*rulesGraph, rulesUri, schema);
         generateRuleClassExpressions(schema, manager, *rulesGraph, outcome.errorCount);
+        const int failedBeforeRules = outcome.failedSaves;
         saveAll(manager, outcome);
+        if (outcome.failedSaves == failedBeforeRules && rulesFile)
+            outcome.rulesFile =
+                (boost::filesystem::path(connector.getRepositoryFolder()) / rulesFile->getPath()).string();
     }
 
     printReport(outcome.errorCount);

@@ -9,6 +9,7 @@ struct ConversionOutcome {
     int errorCount = 0;      // as the report prints it: generation errors and failed saves
     int failedSaves = 0;
     std::string ontologyFile;  // the schema ontology's file, once it was saved
+    std::string rulesFile;     // the rules ontology's file, when one was saved
     std::size_t classes = 0;
     std::size_t properties = 0;
 

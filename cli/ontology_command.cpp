@@ -144,8 +144,9 @@ OptionParser optionsParser(Options& o) {
 void printSummary(std::ostream& out, const ConversionOutcome& outcome, double seconds) {
     char time[32];
     std::snprintf(time, sizeof time, "%.1f", seconds);
-    out << "Wrote " << outcome.ontologyFile << ": " << outcome.classes << " classes, " << outcome.properties
-        << " properties, in " << time << " s";
+    out << "Wrote " << outcome.ontologyFile;
+    if (!outcome.rulesFile.empty()) out << " and " << fs::path(outcome.rulesFile).filename().string();
+    out << ": " << outcome.classes << " classes, " << outcome.properties << " properties, in " << time << " s";
     if (outcome.errorCount > 0) out << "; " << outcome.errorCount << " parts could not be converted (see -v)";
     out << std::endl;
 }
