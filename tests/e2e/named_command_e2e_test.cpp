@@ -1,7 +1,9 @@
 // The named form, sartell ontology [options] SCHEMA.exp: defaults, where files go, what is printed where.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include "e2e_support.h"
 
@@ -128,4 +130,27 @@ TEST(NamedCommand, ConcurrentRunsKeepEveryCatalogEntry) {
                                std::to_string(i) + ".owl\""),
                   std::string::npos)
             << catalog;
+}
+
+TEST(NamedCommand, OldMacLineEndsAndJoinedDeclarationsGiveTheSameOntology) {
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const std::string schema = readFile(exampleSchema);
+    std::string crOnly = schema, joined = schema;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    // Each END_ENTITY; and END_TYPE; shares its line with the declaration after it.
+    for (const std::string end : {"END_ENTITY;\n", "END_TYPE;\n"}) {
+        for (std::string::size_type at = joined.find(end); at != std::string::npos; at = joined.find(end, at))
+            joined[at + end.size() - 1] = ' ';
+    }
+    std::map<std::string, std::string> written;
+    for (const auto& variant :
+         {std::make_pair("lf", schema), std::make_pair("cr", crOnly), std::make_pair("joined", joined)}) {
+        TempDir cwd;
+        writeFile(cwd.file("example.exp"), variant.second);
+        auto r = runSartell({"ontology", "-q", "--uri", "http://example.org/onto/Example", "example.exp"}, cwd.path());
+        EXPECT_EQ(r.status, 0) << variant.first << r.errors;
+        written[variant.first] = readFile(cwd.file("example.owl"));
+    }
+    EXPECT_EQ(written["cr"], written["lf"]);
+    EXPECT_EQ(written["joined"], written["lf"]);
 }
