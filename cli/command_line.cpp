@@ -94,6 +94,9 @@ bool readSettings(const std::vector<std::string>& args, ConversionSettings& sett
 }
 
 std::string resolveInputPath(const std::string& repositoryPath, const std::string& inputFile) {
+    // An absolute path names the file already; joining it to the repository would name a file nobody meant.
+    if (boost::filesystem::path(inputFile).is_absolute())
+        return boost::filesystem::path(inputFile).lexically_normal().string();
     boost::filesystem::path joined(repositoryPath);
     joined /= inputFile;
     return joined.lexically_normal().string();

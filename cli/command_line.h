@@ -17,7 +17,8 @@ void printBanner(std::ostream& out);
 // errors and the default-value messages. False when a mandatory argument is missing.
 bool readSettings(const std::vector<std::string>& args, ConversionSettings& settings, std::ostream& out);
 
-// The repository path joined with the input path, normalised without looking at the disk.
+// The repository path joined with a relative input path (an absolute one stays as it is), normalised
+// without looking at the disk.
 std::string resolveInputPath(const std::string& repositoryPath, const std::string& inputFile);
 
 // The path in double quotes, each double quote and ampersand preceded by an ampersand.

@@ -1,7 +1,9 @@
 #include "cli/conversion_driver.h"
 
+#include <boost/filesystem/path.hpp>
 #include <iostream>
 
+#include "cli/output_files.h"
 #include "express/rule_expressions.h"
 #include "owlgen/datatypes.h"
 #include "owlgen/entity_classes.h"
@@ -14,7 +16,9 @@
 #include "owlgen/properties.h"
 #include "rdf/application_directory.h"
 #include "rdf/connector_local.h"
+#include "rdf/graph_local.h"
 #include "rdf/manager.h"
+#include "rdf/vocabulary.h"
 
 namespace {
 
@@ -56,67 +60,127 @@ void runPhases(GenerationContext& ctx) {
     defineAbstractAndDisjointClasses(ctx.schema, ctx.schemaGraph);
 }
 
-void saveAll(RdfCpp::GraphManager& manager) {
+// A failed save has named its file and reason; the report counts it.
+void saveAll(RdfCpp::GraphManager& manager, ConversionOutcome& outcome) {
     std::cout << "Save output ontology" << std::endl << std::endl << std::endl;
-    manager.save(nullptr);
+    if (!manager.save(nullptr)) {
+        ++outcome.failedSaves;
+        ++outcome.errorCount;
+    }
+}
+
+std::size_t countTyped(RdfCpp::Graph& graph, const std::vector<Redland::Node>& types) {
+    std::size_t count = 0;
+    for (const Redland::Node& type : types) {
+        std::vector<Redland::Node> found;
+        graph.get_sources(Vocabulary::rdf_type, type, found);
+        count += found.size();
+    }
+    return count;
+}
+
+// A broken vocabulary file is never used: rebuilt when the run asks for fresh vocabularies, else an error.
+bool vocabularyUsable(const std::string& fault, bool rebuild) {
+    if (fault.empty()) return true;
+    if (rebuild) {
+        std::cout << "WARNING: " << fault << "; it is written anew" << std::endl;
+        return true;
+    }
+    std::cout << "ERROR: " << fault
+              << "; run with --fresh-vocabulary (switch 9 of the positional form) to write it anew" << std::endl;
+    return false;
+}
+
+void printReport(int errorCount) {
+    std::cout << std::endl << stars38 << std::endl;
+    std::cout << "Generation Report" << std::endl;
+    std::cout << "- N.Errors: " << errorCount << std::endl;
+    std::cout << stars38 << std::endl << std::endl;
 }
 
 }  // namespace
 
-bool runConversion(ExpressSchema& schema, ConversionSettings settings) {
+ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settings) {
     echoSettings(schema, settings);
-    int errorCount = 0;
+    ConversionOutcome outcome;
     RdfCpp::GraphManager manager;
     RdfCpp::ConnectorLocal connector("rdfxml", settings.repositoryPath, "Tbox");
 
     RdfCpp::Graph* schemaGraph = nullptr;
     RdfCpp::Graph* vocabularyGraph = nullptr;
     if (settings.adoptLdwgDecisions) {
+        const bool fresh = settings.generateExpressOntology;
+        const std::string listFault = vocabularyFault(connector, OntologyIris::listVocabularyIri);
+        if (!vocabularyUsable(listFault, fresh) ||
+            !vocabularyUsable(vocabularyFault(connector, OntologyIris::expressVocabularyIri), fresh))
+            return outcome;
+        const bool listBroken = !listFault.empty();
         // The EXPRESS ontology imports the list vocabulary, which a fresh repository does not hold yet.
-        ensureListVocabulary(connector);
+        if (!ensureListVocabulary(connector, listBroken)) {
+            ++outcome.failedSaves;
+            ++outcome.errorCount;
+        }
         if (settings.generateExpressOntology) {
             printGenerateExpressTitle();
-            writeExpressOntology(manager, connector);
+            if (!writeExpressOntology(manager, connector)) {
+                ++outcome.failedSaves;
+                ++outcome.errorCount;
+            }
         } else if (!repositoryHolds(connector, OntologyIris::expressVocabularyIri)) {
             std::cout << "EXPRESS ontology not found in the repository: it is generated now" << std::endl;
             printGenerateExpressTitle();
-            writeExpressOntology(manager, connector);
+            if (!writeExpressOntology(manager, connector)) {
+                ++outcome.failedSaves;
+                ++outcome.errorCount;
+            }
         }
         schemaGraph = manager.createRootGraph(settings.ontologyUri, &connector);
-        if (!schemaGraph) return false;
+        if (!schemaGraph) return outcome;
         vocabularyGraph = manager.importGraph(OntologyIris::expressVocabularyIri, schemaGraph, &connector, {});
         if (!vocabularyGraph) {
             std::cout << "ERROR: the EXPRESS ontology could not be imported; conversion stopped" << std::endl;
-            return false;
+            return outcome;
         }
     } else {
         schemaGraph = vocabularyGraph = manager.createRootGraph(settings.ontologyUri, &connector);
-        if (!schemaGraph) return false;
+        if (!schemaGraph) return outcome;
     }
+    auto* schemaFile = dynamic_cast<RdfCpp::GraphLocal*>(schemaGraph);
+    if (schemaFile && !settings.ontologyFileName.empty()) schemaFile->setPath(settings.ontologyFileName);
 
     if (settings.ontologyVersionUri.empty()) settings.ontologyVersionUri = settings.ontologyUri;
     writeSchemaOntologyHeader(*schemaGraph, manager, schema, settings);
 
-    GenerationContext ctx{schema, manager, *schemaGraph, *vocabularyGraph, settings, errorCount};
+    GenerationContext ctx{schema, manager, *schemaGraph, *vocabularyGraph, settings, outcome.errorCount};
     addExpressAnchors(schema, *vocabularyGraph);
     setUpListVocabulary(ctx);
     runPhases(ctx);
-    saveAll(manager);
+    outcome.classes = countTyped(*schemaGraph, {Vocabulary::owl_Class});
+    outcome.properties = countTyped(*schemaGraph, {Vocabulary::owl_ObjectProperty, Vocabulary::owl_DatatypeProperty});
+    const int failedBefore = outcome.failedSaves;
+    saveAll(manager, outcome);
+    if (outcome.failedSaves == failedBefore && schemaFile)
+        outcome.ontologyFile =
+            (boost::filesystem::path(connector.getRepositoryFolder()) / schemaFile->getPath()).string();
 
     if (isIfcOntologyUri(settings.ontologyUri) && settings.whereRuleExpressions) {
         std::cout << std::endl << "Generate Class Expressions from EXPRESS WHERE rules" << std::endl;
         const std::string rulesUri = settings.ontologyUri + "_rules";
         RdfCpp::Graph* rulesGraph = manager.createRootGraph(rulesUri, &connector);
-        if (!rulesGraph) return false;
+        if (!rulesGraph) return outcome;
+        auto* rulesFile = dynamic_cast<RdfCpp::GraphLocal*>(rulesGraph);
+        if (rulesFile && !settings.ontologyFileName.empty()) rulesFile->setPath(rulesOntologyFileName(settings));
         manager.importGraph(settings.ontologyUri, rulesGraph, &connector, {});
         writeRulesOntologyHeader(*rulesGraph, rulesUri, schema, settings);
-        generateRuleClassExpressions(schema, manager, *rulesGraph, errorCount);
-        saveAll(manager);
+        generateRuleClassExpressions(schema, manager, *rulesGraph, outcome.errorCount);
+        const int failedBeforeRules = outcome.failedSaves;
+        saveAll(manager, outcome);
+        if (outcome.failedSaves == failedBeforeRules && rulesFile)
+            outcome.rulesFile =
+                (boost::filesystem::path(connector.getRepositoryFolder()) / rulesFile->getPath()).string();
     }
 
-    std::cout << std::endl << stars38 << std::endl;
-    std::cout << "Generation Report" << std::endl;
-    std::cout << "- N.Errors: " << errorCount << std::endl;
-    std::cout << stars38 << std::endl << std::endl;
-    return true;
+    printReport(outcome.errorCount);
+    outcome.completed = true;
+    return outcome;
 }

@@ -1,36 +1,32 @@
-// The sartell command: reads the settings, parses the EXPRESS schema and runs the conversion.
-#include <sys/stat.h>
-
+// The sartell command: a command word selects a named form; anything else is the positional form.
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/conversion_driver.h"
-#include "express/parser.h"
-#include "express/schema.h"
+#include "cli/exit_status.h"
+#include "cli/ontology_command.h"
+#include "cli/positional_command.h"
 
 namespace {
 
-int run(int argc, char** argv) {
-    printBanner(std::cout);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    ConversionSettings settings;
-    if (!readSettings(args, settings, std::cout)) return 0;
+struct Command {
+    const char* word;
+    ExitStatus (*run)(const std::vector<std::string>& args);
+};
 
-    settings.inputFile = resolveInputPath(settings.repositoryPath, settings.inputFile);
-    ExpressSchema schema;
-    // Any failure of the status query (missing, not searchable) means there is no schema to read.
-    struct stat status;
-    if (stat(settings.inputFile.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        std::cout << "ERROR: Input EXPRESS file not found: " << quotedPath(settings.inputFile) << std::endl;
-        return 0;
+// Each named command parses its own options from the arguments after its word.
+const Command commands[] = {
+    {"ontology", &runOntologyCommand},
+};
+
+int run(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty()) {
+        for (const Command& command : commands) {
+            if (args[0] == command.word) return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        }
     }
-    parseExpressSchema(schema, settings.inputFile);
-    std::cout << std::endl;
-    runConversion(schema, settings);
-    std::cout << std::endl << std::endl << std::endl;
-    return 0;
+    return runPositionalCommand(args);
 }
 
 }  // namespace
@@ -44,5 +40,5 @@ int main(int argc, char** argv) {
     } catch (...) {
         std::cout << "ERROR: the conversion stopped on an unexpected failure" << std::endl;
     }
-    return 0;
+    return exitFailure;
 }

@@ -34,6 +34,12 @@ bool parseExpressSchema(ExpressSchema& schema, const std::string& path) {
     if (!text.ok) return false;
     schema.schemaFile = path;
     parseSchemaText(schema, text);
+    // Everything after an unclosed comment is lost: a partial schema must not pass for the whole one.
+    if (text.inComment) {
+        std::cout << "ERROR: " << path << ": the comment opened on line " << text.commentOpenedOn
+                  << " is never closed; the rest of the file was not read" << std::endl;
+        return false;
+    }
     return true;
 }
 

@@ -5,7 +5,8 @@
 #include "express/schema.h"
 #include "express/schema_text.h"
 
-// Clears the schema and fills it from the file. Returns false when the file cannot be read; true as well
+// Clears the schema and fills it from the file. Returns false when the file cannot be read, or not to its
+// end (an unclosed comment, reported with its line); true as well
 // when the path is not a regular file (then nothing is printed and the schema stays empty).
 bool parseExpressSchema(ExpressSchema& schema, const std::string& path);
 

@@ -1,21 +1,23 @@
 #include "express/schema_text.h"
 
 #include <fstream>
+#include <set>
 
 namespace {
 
-// The next line without its LF, and without a CR that stands right before the LF.
+// The next line without its end: LF, CR LF, or a CR on its own (files from old Mac editors).
 std::string nextLine(SchemaText& text) {
     const std::string& content = text.content;
-    std::string::size_type start = text.position;
-    std::string::size_type end = content.find('\n', start);
+    const std::string::size_type start = text.position;
+    const std::string::size_type end = content.find_first_of("\r\n", start);
+    ++text.lineNumber;
     if (end == std::string::npos) {
         text.position = content.size();
         text.endOfInput = true;
         return content.substr(start);
     }
     text.position = end + 1;
-    if (end > start && content[end - 1] == '\r') --end;
+    if (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n') ++text.position;
     return content.substr(start, end - start);
 }
 
@@ -78,6 +80,7 @@ void dropMultiLineComments(SchemaText& text, std::vector<std::string>& tokens) {
             if (tokens[i].find("(*") != std::string::npos) {
                 tokens.resize(i);
                 text.inComment = true;
+                text.commentOpenedOn = text.lineNumber;
                 return;
             }
         }
@@ -91,6 +94,27 @@ void dropMultiLineComments(SchemaText& text, std::vector<std::string>& tokens) {
         }
     }
     tokens.clear();
+}
+
+bool beginsOrEndsDeclaration(const std::string& token) {
+    static const std::set<std::string> keywords = {
+        "ENTITY",   "END_ENTITY;",   "TYPE",      "END_TYPE;",      "FUNCTION",           "END_FUNCTION;",
+        "RULE",     "END_RULE;",     "PROCEDURE", "END_PROCEDURE;", "SUBTYPE_CONSTRAINT", "END_SUBTYPE_CONSTRAINT;",
+        "CONSTANT", "END_CONSTANT;", "SCHEMA",    "END_SCHEMA;",    "REFERENCE",          "USE"};
+    return keywords.count(token) > 0;
+}
+
+// A token ending in ";" followed on the same line by a declaration keyword ends the statement there; the
+// rest of the line moves to rest. Otherwise the statement would swallow the next declaration.
+void splitAtDeclaration(std::vector<std::string>& tokens, std::vector<std::string>& rest) {
+    for (std::vector<std::string>::size_type i = 0; i + 1 < tokens.size(); ++i) {
+        if (tokens[i].back() == ';' && beginsOrEndsDeclaration(tokens[i + 1])) {
+            rest.assign(std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1),
+                        std::make_move_iterator(tokens.end()));
+            tokens.resize(i + 1);
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -130,7 +154,14 @@ bool readStatement(SchemaText& text, std::vector<std::string>& tokens, std::stri
     std::vector<std::string> lineTokens;
     std::string lineComment;
     while (!text.atEnd()) {
-        if (!readLineTokens(text, lineTokens, lineComment)) continue;
+        if (!text.pending.empty()) {
+            lineTokens.swap(text.pending);
+            text.pending.clear();
+            lineComment.clear();
+        } else if (!readLineTokens(text, lineTokens, lineComment)) {
+            continue;
+        }
+        splitAtDeclaration(lineTokens, text.pending);
         tokens.insert(tokens.end(), std::make_move_iterator(lineTokens.begin()),
                       std::make_move_iterator(lineTokens.end()));
         comment += lineComment;

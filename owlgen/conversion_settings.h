@@ -14,6 +14,8 @@ struct ConversionSettings {
     std::string importBaseUri;
     bool generateExpressOntology = false;  // switch 9
     std::string ontologyVersionUri;
+    // File of the schema ontology in the repository; empty: named after the ontology IRI's last segment.
+    std::string ontologyFileName;
 
     // Ontology header metadata; empty means the default.
     std::vector<std::string> creators;

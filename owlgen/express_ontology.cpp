@@ -1,10 +1,15 @@
 #include "owlgen/express_ontology.h"
 
+#include <boost/filesystem/operations.hpp>
+
 #include "owlgen/header_annotations.h"
 #include "owlgen/list_pattern.h"
 #include "owlgen/ontology_header.h"
 #include "owlgen/ontology_iris.h"
 #include "rdf/clock.h"
+#include "rdf/connector_local.h"
+#include "rdf/file_naming.h"
+#include "rdf/graph_local.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -42,14 +47,50 @@ void writeListVocabulary(RdfCpp::Graph& graph) {
     graph.addTriple(empty, Vocabulary::rdfs_subClassOf, maxCardinalityZero(graph, hasNext));
 }
 
+// The terms a vocabulary file must declare: what the schema ontologies refer to.
+std::vector<std::string> requiredTerms(const std::string& ontologyIri) {
+    using namespace OntologyIris;
+    if (ontologyIri == expressVocabularyIri) {
+        const std::string ns = expressVocabularyIri + "#";
+        return {ns + "ENUMERATION", ns + "SELECT", ns + "hasSet"};
+    }
+    if (ontologyIri == listVocabularyIri) {
+        const std::string ns = listVocabularyIri + "#";
+        return {ns + "OWLList", ns + "EmptyList", ns + "hasContents", ns + "hasNext"};
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string vocabularyFault(RdfCpp::Connector& connector, const std::string& ontologyIri) {
+    auto* local = dynamic_cast<RdfCpp::ConnectorLocal*>(&connector);
+    if (!local) return std::string();
+    const std::string name = RdfCpp::uriFileStem(ontologyIri) + ".owl";
+    const std::string file = (boost::filesystem::path(local->getRepositoryFolder()) / name).string();
+    boost::system::error_code ec;
+    if (!boost::filesystem::exists(file, ec)) return std::string();
+    if (!boost::filesystem::is_regular_file(file, ec)) return file + " is not a file";
+    if (boost::filesystem::file_size(file, ec) == 0) return file + " is empty";
+    RdfCpp::GraphLocal graph(name, local, false);
+    if (!graph.isValid()) return file + " is not readable RDF";
+    if (graph.getUri() != ontologyIri) return file + " does not hold the ontology " + ontologyIri;
+    for (const std::string& term : requiredTerms(ontologyIri)) {
+        std::vector<Node> types;
+        graph.get_targets(Node(term), Vocabulary::rdf_type, types);
+        if (types.empty()) return file + " lacks " + term;
+    }
+    if (ontologyIri == OntologyIris::expressVocabularyIri && !graph.getImports().count(OntologyIris::listVocabularyIri))
+        return file + " does not import " + OntologyIris::listVocabularyIri;
+    return std::string();
+}
 
 bool repositoryHolds(RdfCpp::Connector& connector, const std::string& ontologyUri) {
     return connector.loadGraph(ontologyUri) != nullptr;
 }
 
-bool ensureListVocabulary(RdfCpp::Connector& connector) {
-    if (repositoryHolds(connector, OntologyIris::listVocabularyIri)) return true;
+bool ensureListVocabulary(RdfCpp::Connector& connector, bool rebuild) {
+    if (!rebuild && repositoryHolds(connector, OntologyIris::listVocabularyIri)) return true;
     std::unique_ptr<RdfCpp::Graph> graph = connector.createGraph(OntologyIris::listVocabularyIri);
     if (!graph || !graph->setOntology(OntologyIris::listVocabularyIri)) return false;
     writeListVocabulary(*graph);
@@ -61,10 +102,10 @@ bool ensureListVocabulary(RdfCpp::Connector& connector) {
     return connector._save(graph.get(), {}, prefixes);
 }
 
-void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector) {
+bool writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector) {
     using namespace OntologyIris;
     RdfCpp::Graph* graph = manager.createRootGraph(expressVocabularyIri, &connector);
-    if (!graph) return;
+    if (!graph) return false;
     const Node O(expressVocabularyIri);
     manager.importGraph(listVocabularyIri, graph, &connector, {});
 
@@ -85,5 +126,5 @@ void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& conn
 
     manager.setPrefix(graph->getNamespace(), "expr");
     registerStandardPrefixes(manager, false);
-    manager.save(nullptr);
+    return manager.save(nullptr);
 }

@@ -4,11 +4,17 @@
 #include "rdf/manager.h"
 
 // Starts the manager afresh with the EXPRESS vocabulary ontology as root, writes its header and saves it.
-void writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector);
+// False when it could not be saved.
+bool writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector);
 
-// Writes the list vocabulary ontology into the repository unless a repository file already holds it.
-// False when it was missing and could not be written.
-bool ensureListVocabulary(RdfCpp::Connector& connector);
+// Writes the list vocabulary ontology into the repository unless a repository file already holds it (or
+// rebuild is set). False when it was to be written and could not be.
+bool ensureListVocabulary(RdfCpp::Connector& connector, bool rebuild = false);
 
 // Whether a repository file holds the ontology (found by file stem or by ontology URI).
 bool repositoryHolds(RdfCpp::Connector& connector, const std::string& ontologyUri);
+
+// Why the repository's file of a vocabulary ontology (express.owl or list.owl) cannot be used: empty,
+// unparseable, another ontology, or without the terms schema ontologies name in it. Empty when the file is
+// usable or absent (an absent one is written by the run).
+std::string vocabularyFault(RdfCpp::Connector& connector, const std::string& ontologyIri);

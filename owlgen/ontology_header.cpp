@@ -6,6 +6,7 @@
 #include "owlgen/ontology_iris.h"
 #include "owlgen/sartell_version.h"
 #include "rdf/clock.h"
+#include "rdf/namespace_prefix.h"
 #include "rdf/vocabulary.h"
 
 using Redland::Node;
@@ -36,7 +37,7 @@ namespace {
 // last element of the ontology URI.
 std::string derivedNamespacePrefix(const std::string& ontologyUri) {
     const bool published = ontologyUri.find(OntologyIris::ifcOntologyBaseIri) != std::string::npos;
-    return published ? "ifc" : pathStem(ontologyUri);
+    return published ? "ifc" : RdfCpp::prefixForIri(ontologyUri);
 }
 
 void writeCreators(RdfCpp::Graph& graph, const ConversionSettings& settings) {

@@ -57,8 +57,8 @@ bool replaceFileAtomically(const std::string& target, const std::function<bool(c
     close(fd);
     if (!modeSet) {
         error = systemError("cannot set the permissions of", temp);
-    } else if (!writeGuarded(write, temp)) {
-        error = "cannot write " + temp;
+    } else if (errno = 0, !writeGuarded(write, temp)) {
+        error = "cannot write " + target + (errno ? std::string(": ") + std::strerror(errno) : std::string());
     } else if (std::rename(temp.c_str(), target.c_str()) != 0) {
         error = systemError("cannot replace", target);
     } else {
@@ -74,8 +74,12 @@ bool writeTextAtomically(const std::string& target, const std::string& text, std
         [&text](const std::string& temp) {
             std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(temp.c_str(), "wb"), &std::fclose);
             if (!file) return false;
-            const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-            return std::fclose(file.release()) == 0 && written;
+            const bool written =
+                std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() && std::fflush(file.get()) == 0;
+            const int writeErrno = errno;
+            const bool closed = std::fclose(file.release()) == 0;
+            if (!written) errno = writeErrno;
+            return closed && written;
         },
         error);
 }

@@ -8,9 +8,36 @@
 
 namespace RdfCpp {
 
+namespace {
+
+// The node as XML text, each line indented to sit under the catalog element.
+std::string nodeText(const TiXmlNode& node) {
+    TiXmlPrinter printer;
+    printer.SetIndent("    ");
+    printer.SetLineBreak("\n");
+    node.Accept(&printer);
+    std::string out;
+    std::string::size_type start = 0;
+    const std::string& printed = printer.Str();
+    while (start < printed.size()) {
+        std::string::size_type end = printed.find('\n', start);
+        if (end == std::string::npos) end = printed.size();
+        if (end > start) out += "    " + printed.substr(start, end - start) + "\n";
+        start = end + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
 bool Catalog::read(const std::string& file, std::string& error) {
     boost::system::error_code ec;
-    if (!boost::filesystem::exists(file, ec)) return true;
+    const boost::filesystem::file_status status = boost::filesystem::status(file, ec);
+    if (!boost::filesystem::exists(status)) return true;
+    if (!boost::filesystem::is_regular_file(status)) {
+        error = file + " is not a file";
+        return false;
+    }
     TiXmlDocument document;
     if (!document.LoadFile(file)) {
         error = std::string("cannot parse ") + file + ": " + document.ErrorDesc();
@@ -18,10 +45,17 @@ bool Catalog::read(const std::string& file, std::string& error) {
     }
     const TiXmlElement* root = document.RootElement();
     if (!root || root->ValueStr() != "catalog") return true;
-    for (const TiXmlElement* uri = root->FirstChildElement("uri"); uri; uri = uri->NextSiblingElement("uri")) {
-        const std::string* name = uri->Attribute(std::string("name"));
-        const std::string* target = uri->Attribute(std::string("uri"));
-        if (name && target) entries[*name] = *target;
+    for (const TiXmlNode* child = root->FirstChild(); child; child = child->NextSibling()) {
+        const TiXmlElement* element = child->ToElement();
+        if (element && element->ValueStr() == "uri") {
+            const std::string* name = element->Attribute(std::string("name"));
+            const std::string* target = element->Attribute(std::string("uri"));
+            if (name && target) {
+                entries[*name] = *target;
+                continue;
+            }
+        }
+        if (element || child->ToComment()) foreign.push_back(nodeText(*child));
     }
     return true;
 }
@@ -34,6 +68,7 @@ std::string Catalog::text() const {
         out += "    <uri id=\"User Entered Import Resolution\" name=\"" + xmlEscape(entry.first) + "\" uri=\"" +
                xmlEscape(entry.second) + "\"/>\n";
     }
+    for (const std::string& node : foreign) out += node;
     out += "</catalog>\n\n";
     return out;
 }

@@ -5,16 +5,20 @@
 #include <algorithm>
 #include <boost/algorithm/string/predicate.hpp>
 #include <boost/filesystem/operations.hpp>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "rdf/application_directory.h"
 #include "rdf/atomic_file.h"
 #include "rdf/catalog.h"
 #include "rdf/exception.h"
+#include "rdf/file_lock.h"
 #include "rdf/file_naming.h"
 #include "rdf/graph_local.h"
 #include "rdf/model.h"
+#include "rdf/namespace_prefix.h"
 
 namespace fs = boost::filesystem;
 
@@ -203,31 +207,45 @@ bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGrap
             throw Exception(saveError + "cannot create the folder " + file.parent_path().string() + ": " +
                             ec.message());
 
+        // Prefixes taken from IRIs need not be XML names; RDF/XML writes them as such.
+        prefixes = withXmlPrefixes(prefixes);
         std::string error;
         if (auto* model = dynamic_cast<Redland::Model*>(graph)) {
             bool serialized = true;
+            int serializeErrno = 0;
             const bool replaced = replaceFileAtomically(
                 file.string(),
                 [&](const std::string& temp) {
+                    errno = 0;
                     serialized = model->serializeToFile(prefixes, temp, serFormat);
+                    serializeErrno = errno;
                     return serialized;
                 },
                 error);
-            if (!serialized) throw Exception(saveError + "failed to serialize to file");
+            if (!serialized) {
+                const std::string reason = serializeErrno ? std::strerror(serializeErrno) : "the serializer failed";
+                throw Exception(saveError + "failed to serialize to file " + file.string() + ": " + reason);
+            }
             if (!replaced) throw Exception(saveError + error);
             graph->markSaved(prefixes, file.string());
         } else {
             std::string text;
             if (!graph->serializeToString(text, prefixes, serFormat))
-                throw Exception(saveError + "failed to serialize to string");
+                throw Exception(saveError + "failed to serialize to string for " + file.string());
             if (!writeTextAtomically(file.string(), text + "\n", error)) throw Exception(saveError + error);
         }
         modelList.clear();
 
-        Catalog catalog;
+        // Two runs saving into one folder must not lose each other's catalog entries.
         const fs::path catalogFile = file.parent_path() / "catalog-v001.xml";
-        if (!catalog.read(catalogFile.string(), error))
+        FileLock lock((file.parent_path() / ".catalog-v001.xml.lock").string());
+        if (!lock.locked()) throw Exception(saveError + lock.error());
+        Catalog catalog;
+        if (!catalog.read(catalogFile.string(), error)) {
+            if (fs::exists(catalogFile, ec) && !fs::is_regular_file(catalogFile, ec))
+                throw Exception(saveError + "cannot write the catalog: " + error);
             std::cout << " WARNING: " << error << "; the catalog is written anew" << std::endl;
+        }
         for (Graph* imported : importedGraphs) {
             if (!imported || imported == graph) continue;
             const std::string importedFile = savedGraphFileName(*imported, tboxFolder, inSubfolder);

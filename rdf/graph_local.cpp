@@ -37,6 +37,12 @@ GraphLocal::GraphLocal(const std::string& path, ConnectorLocal* connector, bool 
     if (!loadFromFile(file)) close();
 }
 
+void GraphLocal::setPath(const std::string& newPath) {
+    path = newPath;
+    fileName = boost::filesystem::path(path).filename().string();
+    touch();
+}
+
 bool GraphLocal::setUri(std::string newUri) {
     if (newUri.empty()) return false;
     const std::string oldName = uriFileStem(getUri());

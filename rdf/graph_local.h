@@ -17,6 +17,8 @@ public:
 
     const std::string& getFileName() const { return fileName; }
     const std::string& getPath() const { return path; }
+    // Saves the graph under another file, relative to the repository folder, from now on.
+    void setPath(const std::string& newPath);
     const std::string& getFolder() const { return folder; }
 
 private:

@@ -14,7 +14,7 @@
 namespace RdfCpp {
 namespace {
 
-// Where a root graph named by a bare word (no "/") lives.
+// Where a root graph named by a bare word (no "/", no scheme) lives.
 const std::string defaultBaseUri = "http://sartell.example.org/graphs/";
 
 // The failure of one of the manager's operations, named as the messages name it.
@@ -132,7 +132,8 @@ Graph* GraphManager::createRootGraph(const std::string& uri, Connector* connecto
         addConnector(connector);
         if (!connector) throw failure("createRootGraph", "Missing connector");
         if (uri.empty()) throw failure("createRootGraph", "Missing graph uri");
-        const std::string graphUri = uri.find('/') == std::string::npos ? defaultBaseUri + uri : uri;
+        // urn: and other IRIs without "/" have a scheme and are used as they are.
+        const std::string graphUri = uri.find_first_of("/:") == std::string::npos ? defaultBaseUri + uri : uri;
         Graph* graph = _createGraph(graphUri, connector);
         if (!graph || !_add_model(graph->getUri(), connector, graph))
             throw failure("createRootGraph", "Failed to add Root Graph");

@@ -334,7 +334,12 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
                " library by Sartell Converter Team (team@sartell.example.org) based on Redland API C library. " +
                RdfCpp::runTimeText());
 
-    return librdf_serializer_serialize_model_to_file(serializer, fileName.c_str(), nullptr, model_) == 0;
+    // Through our own handle: raptor neither checks its writes nor the close, so a full disk went unnoticed.
+    FILE* file = std::fopen(fileName.c_str(), "wb");
+    if (!file) return false;
+    const bool serialized = librdf_serializer_serialize_model_to_file_handle(serializer, file, nullptr, model_) == 0;
+    const bool written = std::fflush(file) == 0 && !std::ferror(file);
+    return std::fclose(file) == 0 && serialized && written;
 }
 
 bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {

@@ -12,6 +12,9 @@ std::string newBlankId();
 // document's blank node id within the parse under way.
 void noteLoggedError();
 std::string sessionBlankId(const std::string& documentId);
+// False for a message of a parse that has shown its first few already: a corrupt file makes the parsers
+// report every broken line. The session counts what it held back and says so when it ends.
+bool admitParseMessage();
 
 // One parse. Blank node ids read from the document are renamed to fresh ones, consistently within the
 // session, so that they never collide with ids generated in this run. Errors the parsers log are counted:

@@ -34,6 +34,7 @@ int logToStdout(void*, librdf_log_message* message) noexcept {
         if (level < LIBRDF_LOG_WARN ||
             (level == LIBRDF_LOG_WARN && librdf_log_message_facility(message) == LIBRDF_FROM_QUERY))
             return 1;
+        if (!admitParseMessage()) return 1;
         std::string line = std::string("Redland ") + levelName(level) + ": ";
         const char* text = librdf_log_message_message(message);
         line += text ? text : "";

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and converts the example schema into the repository out/demo.
+# Installs what is missing, builds the sartell command alone, and converts the example schema into out/demo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+cmake --build "$build" -j"$(nproc)" --target sartell
 repo="$PWD/out/demo"
-mkdir -p "$repo"
-cp examples/example.exp "$repo/"
-build/sartell example.exp example.owl https://example.org/ontologies/Example "$repo" 0 1 1 http://example.org/external/ 1
+"$build/sartell" ontology --dir "$repo" --uri https://example.org/ontologies/Example \
+    --list-cardinality --import-base http://example.org/external/ --fresh-vocabulary examples/example.exp
 echo "Ontologies written to $repo:"
 ls "$repo"

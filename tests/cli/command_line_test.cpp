@@ -99,7 +99,7 @@ TEST(ResolveInputPath, JoinsAndNormalisesLexically) {
         const char* expected;
     } cases[] = {{"repo", "schema.exp", "repo/schema.exp"},       {"repo", "a/../schema.exp", "repo/schema.exp"},
                  {"repo/", "./schema.exp", "repo/schema.exp"},    {"", "schema.exp", "schema.exp"},
-                 {"", "/abs/schema.exp", "/abs/schema.exp"},      {"repo", "/abs/schema.exp", "repo/abs/schema.exp"},
+                 {"", "/abs/schema.exp", "/abs/schema.exp"},      {"repo", "/abs/./schema.exp", "/abs/schema.exp"},
                  {"/data/r", "x/./y/../s.exp", "/data/r/x/s.exp"}};
     for (const Case& c : cases) EXPECT_EQ(resolveInputPath(c.repository, c.input), c.expected) << c.input;
 }

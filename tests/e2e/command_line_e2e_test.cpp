@@ -15,7 +15,7 @@ bool endsWith(const std::string& text, const std::string& tail) {
 
 }  // namespace
 
-TEST(CommandLine, MissingArgumentsPrintUsageThenTheirErrorAndExitZero) {
+TEST(CommandLine, MissingArgumentsPrintUsageThenTheirErrorAndAreUsageErrors) {
     struct Case {
         std::vector<std::string> args;
         const char* error;
@@ -24,7 +24,7 @@ TEST(CommandLine, MissingArgumentsPrintUsageThenTheirErrorAndExitZero) {
                  {{"a.exp", "a.owl"}, "ERROR: Output Ontology URI not defined\n"}};
     for (const Case& c : cases) {
         auto r = runSartell(c.args);
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.output.rfind("\n\n\n" + std::string(80, '*') + "\n", 0), 0u);
         EXPECT_NE(r.output.find("Command line arguments: "), std::string::npos);
         EXPECT_TRUE(endsWith(r.output, std::string(80, '*') + "\n\n" + c.error)) << r.output;
@@ -49,7 +49,7 @@ TEST(CommandLine, UnusableInputsAreReportedAsNotFound) {
     };
     for (const Case& c : cases) {
         auto r = runSartell({c.input, "o.owl", "http://x/O", dir.path()});
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(endsWith(r.output, "ERROR: Input EXPRESS file not found: " + c.printed + "\n"))
             << r.output.substr(r.output.size() > 300 ? r.output.size() - 300 : 0);
         EXPECT_EQ(r.errors, "");
@@ -58,6 +58,39 @@ TEST(CommandLine, UnusableInputsAreReportedAsNotFound) {
 
 TEST(CommandLine, EmptyArgumentsDoNotCrash) {
     auto r = runSartell({"", "", "", "", "", "", "", "", "", ""});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.output.find("ERROR: the ontology IRI \"\" is not an IRI: it is empty"), std::string::npos) << r.output;
+}
+
+TEST(CommandLine, HelpAndVersionAreNotTakenForFileNames) {
+    for (const char* help : {"--help", "-h"}) {
+        auto r = runSartell({help});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.output.find("Command line arguments: "), std::string::npos);
+        EXPECT_NE(r.output.find("\"false\", \"0\", \"TRUE\", \"yes\""), std::string::npos) << r.output;
+        EXPECT_EQ(r.output.find("ERROR"), std::string::npos);
+    }
+    auto r = runSartell({"--version"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.output.find("ERROR: Input EXPRESS file not found: \"\""), std::string::npos);
+    EXPECT_EQ(r.output.rfind("sartell ", 0), 0u) << r.output;
+}
+
+TEST(CommandLine, AnAbsoluteInputIsUsedAsItIsAndTheRepositoryStaysWhereItWas) {
+    TempDir inputs, repo;
+    testsupport::writeFile(inputs.file("example.exp"),
+                           testsupport::readFile(std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp"));
+    auto r = runSartell({inputs.file("example.exp"), "o.owl", "http://example.org/onto/Example", repo.path()});
+    EXPECT_EQ(r.status, 0) << r.output;
+    struct stat st;
+    EXPECT_EQ(stat((repo.path() + "/Example.owl").c_str(), &st), 0);
+}
+
+TEST(CommandLine, NonIrisAreUsageErrorsBeforeAnythingIsRead) {
+    TempDir dir;
+    for (const char* iri : {"http://x/a b", "no-scheme", "http://x/<a>", "http://x/a#b"}) {
+        auto r = runSartell({"missing.exp", "o.owl", iri, dir.path()});
+        EXPECT_EQ(r.status, 2) << iri;
+        EXPECT_NE(r.output.find(std::string("ERROR: the ontology IRI \"") + iri + "\""), std::string::npos) << r.output;
+        EXPECT_EQ(r.output.find("not found"), std::string::npos) << iri;
+    }
 }

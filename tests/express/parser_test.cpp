@@ -151,7 +151,9 @@ TEST(ParseExpressSchema, BadInputNeverBreaksTheReader) {
         ExpressSchema schema;
         bool ok = false;
         std::string output = parseFile(schema, path, &ok);
-        EXPECT_TRUE(ok) << i;
+        // Only a comment left open makes the read incomplete, and that is said.
+        EXPECT_TRUE(ok || output.find(" is never closed; the rest of the file was not read\n") != std::string::npos)
+            << i;
         EXPECT_EQ(output.compare(0, header(path).size(), header(path)), 0) << i;
     }
 }
@@ -162,7 +164,9 @@ TEST(ParseExpressSchema, MalformedDeclarationsKeepWhatTheyCan) {
     EXPECT_EQ(parseFile(schema, path), header(path) +
                                            "    NOT handled Rule of: BrkT  -  WR2\n"
                                            "    NOT handled Rule of: BrkT  -  WR3\n"
-                                           "    NOT handled Rule of: BrkT  -  TYPE\n");
+                                           "    NOT handled Rule of: BrkT  -  TYPE\n"
+                                           "ERROR: " + path + ": the comment opened on line 26 is never closed; "
+                                           "the rest of the file was not read\n");
     Names entities;
     for (const auto& entry : schema.entities) entities.insert(entry.first);
     EXPECT_EQ(entities, Names{"BrkA"});

@@ -60,10 +60,10 @@ TEST(SchemaText, LinesAreCutAtBlanksTabsAndCommas) {
     EXPECT_EQ(lineTokens("   "), (std::vector<Tokens>{{}}));
 }
 
-TEST(SchemaText, CrBeforeLfIsNotPartOfTheLine) {
+TEST(SchemaText, CrLfAndALoneCrEndALine) {
     EXPECT_EQ(lineTokens("TYPE A = REAL;\r\nEND_TYPE;\r\n"), lineTokens("TYPE A = REAL;\nEND_TYPE;\n"));
-    // Only the CR right before the LF goes.
-    EXPECT_EQ(lineTokens("A;\r\r\nB\rC\n\r\n"), (std::vector<Tokens>{{"A;\r"}, {"B\rC"}, {}, {}}));
+    // A CR LF pair ends one line; a CR on its own ends a line too.
+    EXPECT_EQ(lineTokens("A;\r\r\nB\rC\n\r\n"), (std::vector<Tokens>{{"A;"}, {}, {"B"}, {"C"}, {}, {}}));
 }
 
 TEST(SchemaText, LastLineWithoutLfIsRead) {
@@ -171,3 +171,34 @@ TEST(SchemaText, VeryLongLinesStayLinear) {
 }
 
 }  // namespace
+
+TEST(SchemaText, ADeclarationAfterASemicolonOnTheSameLineStartsItsOwnStatement) {
+    const struct {
+        const char* text;
+        std::vector<Tokens> expected;
+    } cases[] = {
+        {"TYPE A = REAL; END_TYPE; TYPE B = INTEGER;\nEND_TYPE;\n",
+         {{"TYPE", "A", "=", "REAL;"}, {"END_TYPE;"}, {"TYPE", "B", "=", "INTEGER;"}, {"END_TYPE;"}}},
+        {"ENTITY A;\nEND_ENTITY; ENTITY B;\nEND_ENTITY;",
+         {{"ENTITY", "A;"}, {"END_ENTITY;"}, {"ENTITY", "B;"}, {"END_ENTITY;"}}},
+        // Rules and attributes written on one line still form one statement.
+        {"X : A; Y : B;\n", {{"X", ":", "A;", "Y", ":", "B;"}}},
+        {"WR1 : SELF > 0; WR2 : SELF < 9;\nEND_TYPE;",
+         {{"WR1", ":", "SELF", ">", "0;", "WR2", ":", "SELF", "<", "9;"}, {"END_TYPE;"}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(statements(c.text), c.expected) << c.text;
+}
+
+TEST(SchemaText, ACarriageReturnAloneEndsALine) {
+    EXPECT_EQ(lineTokens("ENTITY A;\rEND_ENTITY;\r"), (std::vector<Tokens>{{"ENTITY", "A;"}, {"END_ENTITY;"}, {}}));
+    EXPECT_EQ(lineTokens("a\r\rb\r\nc"), (std::vector<Tokens>{{"a"}, {}, {"b"}, {"c"}}));
+}
+
+TEST(SchemaText, AnUnclosedCommentKeepsTheLineItOpenedOn) {
+    SchemaText text = schemaTextFromString("A;\r\nB;\n(* one *)\nC; (* open\nENTITY X;\n");
+    Tokens tokens;
+    std::string comment;
+    while (!text.atEnd()) readStatement(text, tokens, comment);
+    EXPECT_TRUE(text.inComment);
+    EXPECT_EQ(text.commentOpenedOn, 4u);
+}

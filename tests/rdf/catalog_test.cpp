@@ -131,3 +131,43 @@ TEST(AtomicFile, KeepsThePermissionsAPlainWriteWouldGive) {
     ASSERT_EQ(stat(dir.file("old.owl").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
+
+TEST(Catalog, EntriesOfOtherToolsSurviveAMerge) {
+    testsupport::TempDir dir;
+    const std::string file = dir.file("catalog-v001.xml");
+    testsupport::writeFile(
+        file,
+        "<?xml version=\"1.0\"?>\n"
+        "<catalog xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n"
+        "  <!-- kept by hand -->\n"
+        "  <uri name=\"http://example.org/kept\" uri=\"kept.owl\"/>\n"
+        "  <group xml:base=\"sub/\"><uri name=\"http://example.org/nested\" uri=\"n.owl\"/></group>\n"
+        "  <rewriteURI uriStartString=\"http://example.org/x/\" rewritePrefix=\"x/\"/>\n"
+        "  <nextCatalog catalog=\"more.xml\"/>\n"
+        "</catalog>\n");
+    std::string error;
+    for (int merge = 0; merge < 2; ++merge) {
+        Catalog catalog;
+        ASSERT_TRUE(catalog.read(file, error)) << error;
+        catalog.entries["http://example.org/new"] = "new.owl";
+        ASSERT_TRUE(catalog.write(file, error)) << error;
+    }
+    const std::string text = testsupport::readFile(file);
+    for (const char* kept : {"<!-- kept by hand -->", "<group xml:base=\"sub/\">",
+                             "<uri name=\"http://example.org/nested\" uri=\"n.owl\" />", "</group>",
+                             "<rewriteURI uriStartString=\"http://example.org/x/\" rewritePrefix=\"x/\" />",
+                             "<nextCatalog catalog=\"more.xml\" />",
+                             "name=\"http://example.org/kept\" uri=\"kept.owl\"", "name=\"http://example.org/new\""})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept << "\n" << text;
+    // Each foreign element once: the second merge did not copy them again.
+    EXPECT_EQ(text.find("<nextCatalog"), text.rfind("<nextCatalog")) << text;
+}
+
+TEST(Catalog, APathThatIsAFolderIsReported) {
+    testsupport::TempDir dir;
+    mkdir(dir.file("catalog-v001.xml").c_str(), 0700);
+    Catalog catalog;
+    std::string error;
+    EXPECT_FALSE(catalog.read(dir.file("catalog-v001.xml"), error));
+    EXPECT_EQ(error, dir.file("catalog-v001.xml") + " is not a file");
+}

@@ -228,7 +228,8 @@ TEST_F(Manager, SaveStopsAtTheFirstGraphItCannotSave) {
     EXPECT_FALSE(manager.save(&broken));
     const std::string output = testsupport::capturedOutput();  // librdf names the serializer first
     const std::string expected =
-        "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n"
+        "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file " + dir.file("bare.owl") +
+        ": the serializer failed\n"
         "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " +
         ex + "bare\n";
     ASSERT_GE(output.size(), expected.size());

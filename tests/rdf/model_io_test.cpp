@@ -217,3 +217,13 @@ TEST(ModelIoTest, LoadedBlankIdsNeverCollideWithNewOnes) {
 }
 
 }  // namespace
+
+TEST(ModelIoTest, AFullDiskIsAFailedSerialization) {
+    Model model;
+    model.setOntology("http://example.org/full");
+    for (int i = 0; i < 2000; ++i)
+        model.addTriple(Node("http://example.org/full#C" + std::to_string(i)), Vocabulary::rdf_type,
+                        Vocabulary::owl_Class);
+    // Every write to /dev/full fails with "No space left on device".
+    EXPECT_FALSE(model.serializeToFile({}, "/dev/full", "rdfxml"));
+}
