@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "express/ontology_names.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/vocabulary.h"
 
@@ -31,9 +32,7 @@ namespace {
 
 // An item shared by several enumerations needs the enumeration in its name to stay apart.
 std::string individualName(const ExpressSchema& schema, const std::string& item, const std::string& enumeration) {
-    auto it = schema.enumerationItemCount.find(item);
-    bool unique = it != schema.enumerationItemCount.end() && it->second == 1;
-    return unique ? item : item + "_of_" + enumeration;
+    return enumerationIndividualName(schema, false, item, enumeration);
 }
 
 }  // namespace

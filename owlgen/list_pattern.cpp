@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "express/ontology_names.h"
 #include "express/text_ops.h"
 #include "owlgen/node_lookup.h"
 #include "owlgen/ontology_iris.h"
@@ -101,8 +102,8 @@ void setUpListVocabulary(GenerationContext& ctx) {
 
 ListClasses generateListClass(GenerationContext& ctx, const std::string& memberName, RdfCpp::Graph& graph) {
     std::map<std::string, Node>& classNodes = ctx.schema.classNodes;
-    const std::string listName = memberName + "_List";
-    const std::string emptyListName = memberName + "_EmptyList";
+    const std::string listName = listClassName(memberName);
+    const std::string emptyListName = emptyListClassName(memberName);
 
     if (classNodes.count(listName) == 0 && hasNode(classNodes, memberName)) {
         const Node memberClass = classNodes[memberName];
