@@ -1,0 +1,61 @@
+#pragma once
+// The statements of one attribute value, following the generated ontology: entity references as instance IRIs,
+// typed values as wrapper nodes with their literal, enumeration items as individuals, LIST and ARRAY as chains of
+// list cells, SET and BAG as one statement per member.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "instances/instance_naming.h"
+#include "instances/schema_layouts.h"
+#include "instances/triple_buffer.h"
+#include "instances/vocabulary_iris.h"
+#include "step/diagnostics.h"
+#include "step/statement_scanner.h"
+#include "step/step_value.h"
+
+namespace Instances {
+
+class ValueConverter {
+public:
+    ValueConverter(const SchemaLayouts& layouts, const Namespaces& namespaces, const InstanceNaming& naming,
+                   std::uint64_t firstNodeNumber, Step::Diagnostics& diagnostics);
+
+    // Where the values that follow come from, for messages.
+    void setInstance(const Step::Statement& statement, std::uint64_t number);
+
+    // Adds the value's statements to out; false when the attribute is left out (the reason is reported).
+    bool convertAttribute(const RdfCpp::Term& subject, const AttributeSlot& slot, const Step::StepValue& value,
+                          TripleBuffer& out);
+
+private:
+    enum class Outcome { Written, LeftOut, Refused };
+    using Term = RdfCpp::Term;
+
+    Outcome convert(const Step::StepValue& value, const std::string& type, int listLevels, Term& out);
+    Outcome convertList(const Step::StepValue& value, const std::string& type, int listLevels, Term& out);
+    Outcome convertReference(const Step::StepValue& value, const std::string& type, Term& out);
+    Outcome convertSelect(const Step::StepValue& value, const std::string& select, Term& out);
+    Outcome convertDefined(const Step::StepValue& value, const std::string& type, Term& out);
+    Outcome convertSimple(const Step::StepValue& value, const std::string& simple, const std::string& classIri,
+                          const std::string& nodeName, Term& out);
+
+    Term newNode(const std::string& name, const std::string& classIri);
+    std::string classIri(const std::string& type) const;
+    std::string listClassIri(const std::string& member, int levels, bool empty) const;
+    Outcome refuse(const Step::StepValue& value, const std::string& message);
+    Outcome wrongKind(const Step::StepValue& value, const std::string& expected);
+
+    const SchemaLayouts& layouts_;
+    const Namespaces& ns_;
+    const InstanceNaming& naming_;
+    Step::Diagnostics& diagnostics_;
+    std::uint64_t nextNode_;
+    TripleBuffer* out_ = nullptr;
+    const Step::Statement* statement_ = nullptr;
+    std::uint64_t number_ = 0;
+    const AttributeSlot* slot_ = nullptr;
+    std::string rdfType_, hasContents_, hasNext_, hasSet_;
+};
+
+}  // namespace Instances
