@@ -1,0 +1,155 @@
+#include "rdf/term_escaping.h"
+
+namespace RdfCpp {
+namespace {
+
+const char HEX[] = "0123456789ABCDEF";
+
+void appendUnicodeEscape(std::string& out, unsigned char c) {
+    out += "\\u00";
+    out += HEX[c >> 4];
+    out += HEX[c & 0xF];
+}
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isNameChar(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_' || c == '-'; }
+
+bool isPlainBlankLabel(const std::string& label) {
+    if (label.empty() || label.compare(0, 2, "x_") == 0) return false;
+    if (!isAsciiLetter(label[0]) && !isAsciiDigit(label[0]) && label[0] != '_') return false;
+    for (char c : label) {
+        if (!isNameChar(c)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void appendIriRef(std::string& out, const std::string& iri) {
+    out += '<';
+    for (char ch : iri) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '<':
+            case '>':
+            case '"':
+            case '{':
+            case '}':
+            case '|':
+            case '^':
+            case '`':
+            case '\\':
+                appendUnicodeEscape(out, c);
+                break;
+            default:
+                if (c <= 0x20)
+                    appendUnicodeEscape(out, c);
+                else
+                    out += ch;
+        }
+    }
+    out += '>';
+}
+
+void appendQuotedString(std::string& out, const std::string& text) {
+    out += '"';
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20 || c == 0x7F)
+                    appendUnicodeEscape(out, c);
+                else
+                    out += ch;
+        }
+    }
+    out += '"';
+}
+
+void appendBlankLabel(std::string& out, const std::string& label) {
+    out += "_:";
+    if (isPlainBlankLabel(label)) {
+        out += label;
+        return;
+    }
+    out += "x_";
+    for (char ch : label) {
+        const auto c = static_cast<unsigned char>(ch);
+        out += HEX[c >> 4];
+        out += HEX[c & 0xF];
+    }
+}
+
+bool appendNTriplesTerm(std::string& out, const Term& term) {
+    switch (term.kind) {
+        case Term::Kind::Iri:
+            appendIriRef(out, term.value);
+            return true;
+        case Term::Kind::Blank:
+            appendBlankLabel(out, term.value);
+            return true;
+        case Term::Kind::Literal:
+            appendQuotedString(out, term.value);
+            if (!term.language.empty()) {
+                if (!isLanguageTag(term.language)) return false;
+                out += '@';
+                out += term.language;
+            } else if (!term.datatype.empty()) {
+                out += "^^";
+                appendIriRef(out, term.datatype);
+            }
+            return true;
+    }
+    return false;
+}
+
+bool isLanguageTag(const std::string& tag) {
+    std::size_t i = 0;
+    while (i < tag.size() && isAsciiLetter(tag[i])) ++i;
+    if (i == 0) return false;
+    while (i < tag.size()) {
+        if (tag[i++] != '-') return false;
+        const std::size_t start = i;
+        while (i < tag.size() && (isAsciiLetter(tag[i]) || isAsciiDigit(tag[i]))) ++i;
+        if (i == start) return false;
+    }
+    return true;
+}
+
+bool isPrefixName(const std::string& name) {
+    if (name.empty()) return true;
+    if (!isAsciiLetter(name[0]) || name.back() == '.') return false;
+    for (char c : name) {
+        if (!isNameChar(c) && c != '.') return false;
+    }
+    return true;
+}
+
+bool isLocalName(const std::string& name) {
+    if (name.empty()) return true;
+    const char first = name[0];
+    if (!isNameChar(first) && first != ':') return false;
+    if (first == '-' || name.back() == '.') return false;
+    for (char c : name) {
+        if (!isNameChar(c) && c != '.' && c != ':') return false;
+    }
+    return true;
+}
+
+}  // namespace RdfCpp
