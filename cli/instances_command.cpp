@@ -1,13 +1,13 @@
 #include "cli/instances_command.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/stat.h>
 
 #include "cli/instances_options.h"
 #include "cli/statement_writer.h"
@@ -55,8 +55,7 @@ private:
 };
 
 int usageError(const std::string& message) {
-    std::cerr << "sartell instances: " << message << std::endl
-              << "Try 'sartell instances --help'." << std::endl;
+    std::cerr << "sartell instances: " << message << std::endl << "Try 'sartell instances --help'." << std::endl;
     return 2;
 }
 

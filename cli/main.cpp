@@ -7,6 +7,7 @@
 
 #include "cli/command_line.h"
 #include "cli/conversion_driver.h"
+#include "cli/instances_command.h"
 #include "express/parser.h"
 #include "express/schema.h"
 
@@ -36,6 +37,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "instances") return runInstancesCommand(argc - 1, argv + 1);
     // Whatever escapes the library layers ends the run with one line, never with an abort.
     try {
         return run(argc, argv);

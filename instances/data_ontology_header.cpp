@@ -24,16 +24,20 @@ bool writeDataOntologyHeader(RdfCpp::TripleSink& sink, const std::string& ontolo
         {"title", {header.name}}, {"description", header.descriptions},   {"date", {header.timeStamp}},
         {"creator", creators},    {"source", {header.originatingSystem}},
     };
-    for (const Annotation& annotation : annotations) {
-        bool declared = false;
-        const Term property = Term::iri(dcElementsNamespace + annotation.property);
-        for (const std::string& value : annotation.values) {
-            if (value.empty()) continue;
-            if (!declared) ok = sink.triple(property, type, Term::iri(owlNamespace + "AnnotationProperty")) && ok;
-            declared = true;
-            ok = sink.triple(ontology, property, Term::literal(value)) && ok;
-        }
-    }
+    // Declarations first, so the ontology's own statements stay together.
+    for (const Annotation& annotation : annotations)
+        for (const std::string& value : annotation.values)
+            if (!value.empty()) {
+                const Term property = Term::iri(dcElementsNamespace + annotation.property);
+                ok = sink.triple(property, type, Term::iri(owlNamespace + "AnnotationProperty")) && ok;
+                break;
+            }
+    for (const Annotation& annotation : annotations)
+        for (const std::string& value : annotation.values)
+            if (!value.empty())
+                ok =
+                    sink.triple(ontology, Term::iri(dcElementsNamespace + annotation.property), Term::literal(value)) &&
+                    ok;
     return ok;
 }
 

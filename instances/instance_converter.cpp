@@ -64,10 +64,12 @@ public:
             const std::vector<AttributeSlot>& slots = instance.isComplex ? layout.own : layout.all;
             const std::vector<Step::StepValue>& parameters = instance.parts[i].parameters;
             for (std::size_t a = 0; a < slots.size(); ++a)
-                values_.convertAttribute(subject_, slots[a], parameters[a], buffer_);
+                values_.convertAttribute(subject_, slots[a], parameters[a], buffer_, nodes_);
         }
         ++written_;
+        // The instance's own statements first, so a Turtle writer can share their subject.
         ok_ = buffer_.flush(sink_) && ok_;
+        ok_ = nodes_.flush(sink_) && ok_;
     }
 
     std::uint64_t written() const { return written_; }
@@ -84,6 +86,7 @@ private:
     const Namespaces& ns_;
     const std::string rdfType_;
     TripleBuffer buffer_;
+    TripleBuffer nodes_;
     RdfCpp::Term subject_ = RdfCpp::Term::iri("");
     std::uint64_t written_ = 0;
     bool ok_ = true;

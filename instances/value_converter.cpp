@@ -53,19 +53,41 @@ std::string ValueConverter::listClassIri(const std::string& member, int levels, 
     return (isSimpleType(member) && levels <= 2 ? ns_.express : ns_.schema) + name;
 }
 
-RdfCpp::Term ValueConverter::newNode(const std::string& name, const std::string& nodeClassIri) {
+RdfCpp::Term ValueConverter::nodeIri(const std::string& name) {
     std::string iri = ns_.base;
     iri.append(name).push_back('_');
     iri.append(std::to_string(nextNode_++));
-    Term node = Term::iri(std::move(iri));
+    return Term::iri(std::move(iri));
+}
+
+RdfCpp::Term ValueConverter::newNode(const std::string& name, const std::string& nodeClassIri) {
+    Term node = nodeIri(name);
     out_->add(node, rdfType_, Term::iri(nodeClassIri));
     return node;
 }
 
+// Cells of one class, each with its statements together: type, contents, the next cell.
+void ValueConverter::writeChain(const std::vector<Term>& members, const std::string& cellName,
+                                const std::string& cellClass, Term& head) {
+    const Term cls = Term::iri(cellClass);
+    Term cell = nodeIri(cellName);
+    head = cell;
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        out_->add(cell, rdfType_, cls);
+        out_->add(cell, hasContents_, members[i]);
+        if (i + 1 == members.size()) break;
+        Term next = nodeIri(cellName);
+        out_->add(cell, hasNext_, next);
+        cell = std::move(next);
+    }
+    if (members.empty()) out_->add(cell, rdfType_, cls);
+}
+
 bool ValueConverter::convertAttribute(const Term& subject, const AttributeSlot& slot, const StepValue& value,
-                                      TripleBuffer& out) {
+                                      TripleBuffer& out, TripleBuffer& nodes) {
     if (value.kind == Kind::Missing || value.kind == Kind::Derived) return true;
-    out_ = &out;
+    out_ = &nodes;
+    const std::size_t nodesMark = nodes.size();
     slot_ = &slot;
     const ExpressAttribute& attribute = *slot.attribute;
     int listLevels = 0;
@@ -82,6 +104,7 @@ bool ValueConverter::convertAttribute(const Term& subject, const AttributeSlot& 
             const Outcome outcome = convert(member, attribute.targetType, listLevels, object);
             if (outcome == Outcome::Refused) {
                 out.truncate(mark);
+                nodes.truncate(nodesMark);
                 return false;
             }
             if (outcome == Outcome::Written) out.add(subject, slot.predicate, object);
@@ -91,6 +114,7 @@ bool ValueConverter::convertAttribute(const Term& subject, const AttributeSlot& 
     const Outcome outcome = convert(value, attribute.targetType, listLevels, object);
     if (outcome == Outcome::Refused) {
         out.truncate(mark);
+        nodes.truncate(nodesMark);
         return false;
     }
     if (outcome == Outcome::Written) out.add(subject, slot.predicate, object);
@@ -142,16 +166,7 @@ ValueConverter::Outcome ValueConverter::convertList(const StepValue& value, cons
         out = newNode(emptyListClassName(emptyName), listClassIri(type, listLevels, true));
         return Outcome::Written;
     }
-    const std::string cellClass = listClassIri(type, listLevels, false);
-    Term cell = newNode(name, cellClass);
-    out = cell;
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        out_->add(cell, hasContents_, members[i]);
-        if (i + 1 == members.size()) break;
-        Term next = newNode(name, cellClass);
-        out_->add(cell, hasNext_, next);
-        cell = std::move(next);
-    }
+    writeChain(members, name, listClassIri(type, listLevels, false), out);
     return Outcome::Written;
 }
 
@@ -216,15 +231,7 @@ ValueConverter::Outcome ValueConverter::convertDefined(const StepValue& value, c
             if (outcome == Outcome::Refused) return outcome;
             if (outcome == Outcome::Written) members.push_back(member);
         }
-        Term cell = newNode(type, ns_.schema + type);
-        out = cell;
-        for (std::size_t i = 0; i < members.size(); ++i) {
-            out_->add(cell, hasContents_, members[i]);
-            if (i + 1 == members.size()) break;
-            Term next = newNode(type, ns_.schema + type);
-            out_->add(cell, hasNext_, next);
-            cell = std::move(next);
-        }
+        writeChain(members, type, ns_.schema + type, out);
         return Outcome::Written;
     }
     if (defined.isSet) {

@@ -24,9 +24,10 @@ public:
     // Where the values that follow come from, for messages.
     void setInstance(const Step::Statement& statement, std::uint64_t number);
 
-    // Adds the value's statements to out; false when the attribute is left out (the reason is reported).
+    // Adds the attribute's statements to out and those of the nodes it needs to nodes, each node's together;
+    // false when the attribute is left out (the reason is reported).
     bool convertAttribute(const RdfCpp::Term& subject, const AttributeSlot& slot, const Step::StepValue& value,
-                          TripleBuffer& out);
+                          TripleBuffer& out, TripleBuffer& nodes);
 
 private:
     enum class Outcome { Written, LeftOut, Refused };
@@ -41,6 +42,9 @@ private:
                           const std::string& nodeName, Term& out);
 
     Term newNode(const std::string& name, const std::string& classIri);
+    Term nodeIri(const std::string& name);
+    void writeChain(const std::vector<Term>& members, const std::string& cellName, const std::string& cellClass,
+                    Term& head);
     std::string classIri(const std::string& type) const;
     std::string listClassIri(const std::string& member, int levels, bool empty) const;
     Outcome refuse(const Step::StepValue& value, const std::string& message);
