@@ -1,0 +1,123 @@
+// `sartell instances` as users run it: options, exit statuses, output files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "rdf/parsed_triples.h"
+#include "test_support.h"
+
+using testsupport::runSartell;
+using testsupport::TempDir;
+
+namespace {
+
+const std::string schema = testsupport::fixturePath("ifc/mini_schema.exp");
+const std::string model = testsupport::fixturePath("ifc/mini.ifc");
+
+TEST(InstancesCommand, PrintsItsUsageOnHelp) {
+    for (const char* flag : {"-h", "--help"}) {
+        auto run = runSartell({"instances", flag});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.output.find("Usage: sartell instances [options] MODEL.ifc"), std::string::npos);
+        EXPECT_NE(run.output.find("--base IRI"), std::string::npos);
+    }
+}
+
+TEST(InstancesCommand, EndsUsageErrorsWithStatusTwoAndNoOutput) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"instances"},
+        {"instances", model},
+        {"instances", "--schema", schema, "--format", "xml", model},
+        {"instances", "--schema", schema, "--nonsense", model},
+    };
+    for (const auto& args : cases) {
+        TempDir cwd;
+        auto run = runSartell(args, cwd.path());
+        EXPECT_EQ(run.status, 2) << args.size();
+        EXPECT_NE(run.errors.find("sartell instances: "), std::string::npos);
+        EXPECT_TRUE(e2e::listFiles(cwd.path()).empty());
+    }
+}
+
+TEST(InstancesCommand, WritesTurtleNamedAfterTheModelInTheCurrentFolder) {
+    TempDir cwd;
+    auto run = runSartell({"instances", "--schema", schema, model}, cwd.path());
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(e2e::listFiles(cwd.path()), std::vector<std::string>{"mini.ttl"});
+    const auto parsed = parsedtriples::parse(testsupport::readFile(cwd.file("mini.ttl")), "turtle");
+    EXPECT_EQ(parsed.errors, 0);
+    EXPECT_GT(parsed.triples.size(), 50u);
+    EXPECT_NE(run.errors.find("7 instances written to mini.ttl, 0 messages"), std::string::npos) << run.errors;
+}
+
+TEST(InstancesCommand, WritesNTriplesForAnNtFileOrOnRequestAndToStandardOutput) {
+    TempDir cwd;
+    auto nt = runSartell({"instances", "-q", "--schema", schema, "-o", "data.nt", model}, cwd.path());
+    EXPECT_EQ(nt.status, 0);
+    EXPECT_TRUE(nt.errors.empty()) << nt.errors;
+    const std::string text = testsupport::readFile(cwd.file("data.nt"));
+    EXPECT_EQ(text.find("@prefix"), std::string::npos);
+    EXPECT_EQ(parsedtriples::parse(text, "ntriples").errors, 0);
+
+    auto out = runSartell({"instances", "--format", "ntriples", "--schema", schema, "-o", "-", model}, cwd.path());
+    EXPECT_EQ(out.status, 0);
+    EXPECT_EQ(out.output, text);
+    EXPECT_EQ(e2e::listFiles(cwd.path()), std::vector<std::string>{"data.nt"});
+}
+
+TEST(InstancesCommand, UsesTheGivenSchemaOntologyAndBase) {
+    TempDir cwd;
+    auto run = runSartell({"instances", "--schema", schema, "--uri", "https://example.org/S", "--base",
+                           "https://example.org/d/", "-o", "-", "--format", "ntriples", model},
+                          cwd.path());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(
+        run.output.find("<https://example.org/d/> <http://www.w3.org/2002/07/owl#imports> <https://example.org/S>"),
+        std::string::npos);
+    EXPECT_NE(run.output.find("<https://example.org/d/MiWall_1> <http://www.w3.org/1999/02/22-rdf-syntax-ns#type> "
+                              "<https://example.org/S#MiWall>"),
+              std::string::npos);
+}
+
+TEST(InstancesCommand, RefusesAModelOfAnotherSchemaUnlessForced) {
+    TempDir cwd;
+    const std::string other = testsupport::fixturePath("ifc/small_ifc4.ifc");
+    auto refused = runSartell({"instances", "--schema", schema, other}, cwd.path());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("FILE_SCHEMA names IFC4, the schema is MINI"), std::string::npos) << refused.errors;
+    EXPECT_TRUE(e2e::listFiles(cwd.path()).empty());
+    // Forced, the IFC4 entities are unknown to MINI: reported, and the output is still written.
+    auto forced = runSartell({"instances", "--force", "--schema", schema, other}, cwd.path());
+    EXPECT_EQ(forced.status, 1);
+    EXPECT_NE(forced.errors.find("unknown entity IFCPERSON"), std::string::npos);
+    EXPECT_EQ(e2e::listFiles(cwd.path()), std::vector<std::string>{"small_ifc4.ttl"});
+}
+
+TEST(InstancesCommand, EndsWithStatusOneAndACompleteFileWhenValuesWereLeftOut) {
+    TempDir cwd;
+    auto run = runSartell(
+        {"instances", "--schema", schema, "-o", "f.ttl", testsupport::fixturePath("ifc/mini_faults.ifc")}, cwd.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("12 messages"), std::string::npos) << run.errors;
+    EXPECT_EQ(parsedtriples::parse(testsupport::readFile(cwd.file("f.ttl")), "turtle").errors, 0);
+}
+
+TEST(InstancesCommand, LeavesAnEarlierOutputAloneWhenTheModelCannotBeRead) {
+    TempDir cwd;
+    testsupport::writeFile(cwd.file("cut.ifc"),
+                           "ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('MINI'));\nENDSEC;\nDATA;\n"
+                           "#1=MITHING('a',$,$,$,$);\n#2=MITHING('b");
+    testsupport::writeFile(cwd.file("cut.ttl"), "earlier");
+    testsupport::writeFile(cwd.file("plain.ifc"), "hello");
+    for (const char* input : {"cut.ifc", "plain.ifc", "absent.ifc"}) {
+        auto run = runSartell({"instances", "--schema", schema, "-o", "cut.ttl", input}, cwd.path());
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_FALSE(run.errors.empty());
+    }
+    EXPECT_EQ(testsupport::readFile(cwd.file("cut.ttl")), "earlier");
+    EXPECT_EQ(e2e::listFiles(cwd.path()), (std::vector<std::string>{"cut.ifc", "cut.ttl", "plain.ifc"}));
+}
+
+}  // namespace
