@@ -159,7 +159,8 @@ TEST_P(Models, ConvertWithoutMessagesIntoDataUsingOnlyDeclaredTerms) {
         EXPECT_EQ(text.find(kind), std::string::npos) << kind << "\n" << text;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("example[", 0) == 0) EXPECT_EQ(line.find("example.org/data/"), std::string::npos) << line;
+        const bool fromData = line.rfind("example[", 0) == 0 && line.find("example.org/data/") != std::string::npos;
+        EXPECT_FALSE(fromData) << line;
     }
 }
 
