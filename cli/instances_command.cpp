@@ -103,8 +103,16 @@ int runInstancesCommand(int argc, char** argv) {
         return result.readable && result.written;
     };
     bool written = false;
+    struct stat target;
+    const bool special = stat(options.output.c_str(), &target) == 0 && !S_ISREG(target.st_mode);
     if (options.output == "-") {
         written = convertTo(stdout) && std::fflush(stdout) == 0;
+    } else if (special) {
+        // A device or a pipe is written in place: renaming a file over it would replace it.
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(options.output.c_str(), "wb"), &std::fclose);
+        written = file && convertTo(file.get());
+        if (file) written = std::fclose(file.release()) == 0 && written;
+        if (!file) std::cerr << "sartell instances: cannot write " << options.output << std::endl;
     } else {
         written = RdfCpp::replaceFileAtomically(
             options.output,

@@ -1,7 +1,11 @@
 // `sartell instances` as users run it: options, exit statuses, output files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "e2e_support.h"
@@ -118,6 +122,30 @@ TEST(InstancesCommand, LeavesAnEarlierOutputAloneWhenTheModelCannotBeRead) {
     }
     EXPECT_EQ(testsupport::readFile(cwd.file("cut.ttl")), "earlier");
     EXPECT_EQ(e2e::listFiles(cwd.path()), (std::vector<std::string>{"cut.ifc", "cut.ttl", "plain.ifc"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Renaming a finished file over a pipe (or a device) would replace it with a plain file.
+TEST(InstancesCommand, WritesIntoAPipeInPlace) {
+    TempDir dir;
+    const std::string pipe = dir.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] {
+        std::ifstream in(pipe, std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    });
+    auto run = runSartell({"instances", "-q", "--schema", schema, "-o", pipe, model});
+    reader.join();
+    EXPECT_EQ(run.status, 0) << run.errors;
+    struct stat after;
+    ASSERT_EQ(stat(pipe.c_str(), &after), 0);
+    EXPECT_TRUE(S_ISFIFO(after.st_mode));
+    EXPECT_NE(received.find("MiWall_1"), std::string::npos);
+    EXPECT_EQ(e2e::listFiles(dir.path()), std::vector<std::string>{});
 }
 
 }  // namespace
