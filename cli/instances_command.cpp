@@ -110,9 +110,12 @@ int runInstancesCommand(int argc, char** argv) {
     } else if (special) {
         // A device or a pipe is written in place: renaming a file over it would replace it.
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(options.output.c_str(), "wb"), &std::fclose);
-        written = file && convertTo(file.get());
-        if (file) written = std::fclose(file.release()) == 0 && written;
-        if (!file) std::cerr << "sartell instances: cannot write " << options.output << std::endl;
+        if (file) {
+            written = convertTo(file.get());
+            written = std::fclose(file.release()) == 0 && written;
+        } else {
+            std::cerr << "sartell instances: cannot write " << options.output << std::endl;
+        }
     } else {
         written = RdfCpp::replaceFileAtomically(
             options.output,

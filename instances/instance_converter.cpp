@@ -27,13 +27,12 @@ bool namesSchema(const Step::ExchangeHeader& header, const std::string& schemaNa
 
 class ModelWriter {
 public:
-    ModelWriter(const SchemaLayouts& layouts, const Namespaces& ns, const InstanceNaming& naming,
-                std::uint64_t firstNode, Step::Diagnostics& diagnostics, RdfCpp::TripleSink& sink)
+    ModelWriter(const Namespaces& ns, const InstanceNaming& naming, std::uint64_t firstNode,
+                Step::Diagnostics& diagnostics, RdfCpp::TripleSink& sink)
         : naming_(naming),
-          values_(layouts, ns, naming, firstNode, diagnostics),
+          values_(ns, naming, firstNode, diagnostics),
           diagnostics_(diagnostics),
           sink_(sink),
-          ns_(ns),
           rdfType_(rdfNamespace + "type") {}
 
     void write(const Step::StepInstance& instance, const Step::Statement& statement) {
@@ -56,8 +55,10 @@ public:
         }
         subject_.value.clear();
         naming_.appendIri(subject_.value, instance.number, *type);
-        for (const EntityLayout* part : type->parts)
-            buffer_.add(subject_, rdfType_, RdfCpp::Term::iri(ns_.schema + part->name));
+        for (const EntityLayout* part : type->parts) {
+            classTerm_.value.assign(part->classIri);
+            buffer_.add(subject_, rdfType_, classTerm_);
+        }
         values_.setInstance(statement, instance.number);
         for (std::size_t i = 0; i < instance.parts.size(); ++i) {
             const EntityLayout& layout = *type->parts[i];
@@ -83,11 +84,11 @@ private:
     ValueConverter values_;
     Step::Diagnostics& diagnostics_;
     RdfCpp::TripleSink& sink_;
-    const Namespaces& ns_;
     const std::string rdfType_;
     TripleBuffer buffer_;
     TripleBuffer nodes_;
     RdfCpp::Term subject_ = RdfCpp::Term::iri("");
+    RdfCpp::Term classTerm_ = RdfCpp::Term::iri("");
     std::uint64_t written_ = 0;
     bool ok_ = true;
 };
@@ -135,9 +136,9 @@ InstanceConversionResult convertInstances(const ExpressSchema& schema, const Ins
     bool ok =
         writeDataOntologyHeader(sink, dataOntologyIri(settings.base), settings.schemaOntologyIri, reader.header());
 
-    const SchemaLayouts layouts(schema, ns.schema);
+    const SchemaLayouts layouts(schema, ns.schema, ns.express);
     const InstanceNaming naming(reader.instances(), reader.types(), layouts, ns.base);
-    ModelWriter writer(layouts, ns, naming, reader.instances().largestNumber() + 1, log, sink);
+    ModelWriter writer(ns, naming, reader.instances().largestNumber() + 1, log, sink);
     reader.readInstances([&writer](const Step::StepInstance& instance,
                                    const Step::Statement& statement) { writer.write(instance, statement); },
                          settings.progress);

@@ -7,21 +7,23 @@ namespace Instances {
 using Kind = Step::StepValue::Kind;
 using Step::StepValue;
 
-ValueConverter::ValueConverter(const SchemaLayouts& layouts, const Namespaces& namespaces, const InstanceNaming& naming,
+ValueConverter::ValueConverter(const Namespaces& namespaces, const InstanceNaming& naming,
                                std::uint64_t firstNodeNumber, Step::Diagnostics& diagnostics)
-    : layouts_(layouts),
-      ns_(namespaces),
+    : ns_(namespaces),
       naming_(naming),
       diagnostics_(diagnostics),
       nextNode_(firstNodeNumber),
       rdfType_(rdfNamespace + "type"),
       hasContents_(namespaces.list + "hasContents"),
       hasNext_(namespaces.list + "hasNext"),
-      hasSet_(namespaces.express + "hasSet") {}
+      hasSet_(namespaces.express + "hasSet"),
+      classTerm_(Term::iri("")),
+      literal_(Term::literal("")) {}
 
 void ValueConverter::setInstance(const Step::Statement& statement, std::uint64_t number) {
     statement_ = &statement;
     number_ = number;
+    slot_ = nullptr;
 }
 
 ValueConverter::Outcome ValueConverter::refuse(const StepValue& value, const std::string& message) {
@@ -41,115 +43,113 @@ ValueConverter::Outcome ValueConverter::wrongKind(const StepValue& value, const 
     return refuse(value, "expected " + expected + ", found " + found + "; the attribute is left out");
 }
 
-std::string ValueConverter::classIri(const std::string& type) const {
-    return (isSimpleType(type) ? ns_.express : ns_.schema) + type;
-}
-
 // The generator makes the lists of simple types, and their lists, in the EXPRESS vocabulary.
-std::string ValueConverter::listClassIri(const std::string& member, int levels, bool empty) const {
-    std::string name = member;
+std::string ValueConverter::listClassIri(const TypeInfo& member, int levels, bool empty) const {
+    std::string name = member.name;
     for (int i = 1; i < levels; ++i) name = listClassName(name);
     name = empty ? emptyListClassName(name) : listClassName(name);
-    return (isSimpleType(member) && levels <= 2 ? ns_.express : ns_.schema) + name;
+    const bool vocabulary = member.category == TypeCategory::Simple && levels <= 2;
+    return (vocabulary ? ns_.express : ns_.schema) + name;
 }
 
 RdfCpp::Term ValueConverter::nodeIri(const std::string& name) {
-    std::string iri = ns_.base;
-    iri.append(name).push_back('_');
-    iri.append(std::to_string(nextNode_++));
-    return Term::iri(std::move(iri));
-}
-
-RdfCpp::Term ValueConverter::newNode(const std::string& name, const std::string& nodeClassIri) {
-    Term node = nodeIri(name);
-    out_->add(node, rdfType_, Term::iri(nodeClassIri));
+    Term node = Term::iri(ns_.base);
+    node.value.append(name).push_back('_');
+    node.value.append(std::to_string(nextNode_++));
     return node;
 }
 
 // Cells of one class, each with its statements together: type, contents, the next cell.
 void ValueConverter::writeChain(const std::vector<Term>& members, const std::string& cellName,
                                 const std::string& cellClass, Term& head) {
-    const Term cls = Term::iri(cellClass);
+    classTerm_.value.assign(cellClass);
     Term cell = nodeIri(cellName);
     head = cell;
     for (std::size_t i = 0; i < members.size(); ++i) {
-        out_->add(cell, rdfType_, cls);
+        out_->add(cell, rdfType_, classTerm_);
         out_->add(cell, hasContents_, members[i]);
         if (i + 1 == members.size()) break;
         Term next = nodeIri(cellName);
         out_->add(cell, hasNext_, next);
         cell = std::move(next);
     }
-    if (members.empty()) out_->add(cell, rdfType_, cls);
+    if (members.empty()) out_->add(cell, rdfType_, classTerm_);
 }
 
 bool ValueConverter::convertAttribute(const Term& subject, const AttributeSlot& slot, const StepValue& value,
                                       TripleBuffer& out, TripleBuffer& nodes) {
     if (value.kind == Kind::Missing || value.kind == Kind::Derived) return true;
     out_ = &nodes;
-    const std::size_t nodesMark = nodes.size();
     slot_ = &slot;
     const ExpressAttribute& attribute = *slot.attribute;
     int listLevels = 0;
     if (attribute.isList || attribute.isArray)
         listLevels = attribute.listBounds.empty() ? 1 : static_cast<int>(attribute.listBounds.size());
-    const std::size_t mark = out.size();
+    const std::size_t mark = out.size(), nodesMark = nodes.size();
     Term object;
+    Outcome outcome = Outcome::Written;
     if (attribute.isSet) {
         if (value.kind != Kind::List) {
             wrongKind(value, "a set of " + attribute.targetType);
             return false;
         }
         for (const StepValue& member : value.items) {
-            const Outcome outcome = convert(member, attribute.targetType, listLevels, object);
-            if (outcome == Outcome::Refused) {
-                out.truncate(mark);
-                nodes.truncate(nodesMark);
-                return false;
-            }
+            outcome = convert(member, *slot.type, listLevels, object);
+            if (outcome == Outcome::Refused) break;
             if (outcome == Outcome::Written) out.add(subject, slot.predicate, object);
         }
-        return true;
+    } else {
+        outcome = convert(value, *slot.type, listLevels, object);
+        if (outcome == Outcome::Written) out.add(subject, slot.predicate, object);
     }
-    const Outcome outcome = convert(value, attribute.targetType, listLevels, object);
-    if (outcome == Outcome::Refused) {
-        out.truncate(mark);
-        nodes.truncate(nodesMark);
-        return false;
-    }
-    if (outcome == Outcome::Written) out.add(subject, slot.predicate, object);
-    return true;
+    if (outcome != Outcome::Refused) return true;
+    out.truncate(mark);
+    nodes.truncate(nodesMark);
+    return false;
 }
 
-ValueConverter::Outcome ValueConverter::convert(const StepValue& value, const std::string& type, int listLevels,
+ValueConverter::Outcome ValueConverter::convert(const StepValue& value, const TypeInfo& type, int listLevels,
                                                 Term& out) {
     if (listLevels > 0) return convertList(value, type, listLevels, out);
-    switch (layouts_.categoryOf(type)) {
+    switch (type.category) {
         case TypeCategory::Entity:
-            return convertReference(value, type, out);
+            return convertReference(value, type.name, out);
         case TypeCategory::Select:
             return convertSelect(value, type, out);
         case TypeCategory::Enumeration: {
-            if (value.kind != Kind::Enumeration) return wrongKind(value, "a value of " + type);
-            const std::string* item = layouts_.enumerationItem(type, value.text);
-            if (!item)
-                return refuse(value, "." + value.text + ". is no value of " + type + "; the attribute is left out");
-            out = Term::iri(ns_.schema + *item);
+            if (value.kind != Kind::Enumeration) return wrongKind(value, "a value of " + type.name);
+            auto item = type.items.find(upperCase(value.text));
+            if (item == type.items.end())
+                return refuse(value,
+                              "." + value.text + ". is no value of " + type.name + "; the attribute is left out");
+            out = Term::iri(ns_.schema + item->second);
             return Outcome::Written;
         }
         case TypeCategory::Defined:
             return convertDefined(value, type, out);
         case TypeCategory::Simple:
-            return convertSimple(value, type, ns_.express + type, type, out);
+            return convertSimple(value, type, out);
         case TypeCategory::Unknown:
             break;
     }
-    return refuse(value, "the schema does not declare the type " + type + "; the attribute is left out");
+    return refuse(value, "the schema does not declare the type " + type.name + "; the attribute is left out");
 }
 
-ValueConverter::Outcome ValueConverter::convertList(const StepValue& value, const std::string& type, int listLevels,
+ValueConverter::Outcome ValueConverter::convertMembers(const StepValue& value, const TypeInfo& member,
+                                                       std::vector<Term>& members) {
+    members.reserve(value.items.size());
+    Term term;
+    for (const StepValue& item : value.items) {
+        const Outcome outcome = convert(item, member, 0, term);
+        if (outcome == Outcome::Refused) return outcome;
+        if (outcome == Outcome::Written) members.push_back(term);
+    }
+    return Outcome::Written;
+}
+
+ValueConverter::Outcome ValueConverter::convertList(const StepValue& value, const TypeInfo& type, int listLevels,
                                                     Term& out) {
-    if (value.kind != Kind::List) return wrongKind(value, "a list of " + type);
+    if (value.kind != Kind::List) return wrongKind(value, "a list of " + type.name);
     std::vector<Term> members;
     members.reserve(value.items.size());
     Term member;
@@ -158,20 +158,20 @@ ValueConverter::Outcome ValueConverter::convertList(const StepValue& value, cons
         if (outcome == Outcome::Refused) return outcome;
         if (outcome == Outcome::Written) members.push_back(member);
     }
-    std::string name = type;
-    for (int i = 0; i < listLevels; ++i) name = listClassName(name);
+    std::string name = type.name;
+    for (int i = 1; i < listLevels; ++i) name = listClassName(name);
     if (members.empty()) {
-        std::string emptyName = type;
-        for (int i = 1; i < listLevels; ++i) emptyName = listClassName(emptyName);
-        out = newNode(emptyListClassName(emptyName), listClassIri(type, listLevels, true));
+        out = nodeIri(emptyListClassName(name));
+        classTerm_.value.assign(listClassIri(type, listLevels, true));
+        out_->add(out, rdfType_, classTerm_);
         return Outcome::Written;
     }
-    writeChain(members, name, listClassIri(type, listLevels, false), out);
+    writeChain(members, listClassName(name), listClassIri(type, listLevels, false), out);
     return Outcome::Written;
 }
 
-ValueConverter::Outcome ValueConverter::convertReference(const StepValue& value, const std::string& type, Term& out) {
-    if (value.kind != Kind::Reference) return wrongKind(value, "a reference to " + type);
+ValueConverter::Outcome ValueConverter::convertReference(const StepValue& value, const std::string& entity, Term& out) {
+    if (value.kind != Kind::Reference) return wrongKind(value, "a reference to " + entity);
     const ResolvedType* target = naming_.typeOf(value.reference);
     if (!target) {
         refuse(value, "#" + std::to_string(value.reference) + " does not exist; the value is left out");
@@ -179,10 +179,10 @@ ValueConverter::Outcome ValueConverter::convertReference(const StepValue& value,
     }
     if (!target->known) return Outcome::LeftOut;  // its unknown entity has been reported
     bool fits = false;
-    for (const EntityLayout* part : target->parts) fits = fits || part->ancestors.count(type) > 0;
+    for (const EntityLayout* part : target->parts) fits = fits || part->ancestors.count(entity) > 0;
     if (!fits)
-        return refuse(value, "expected a reference to " + type + ", found #" + std::to_string(value.reference) + " (" +
-                                 target->iriName + "); the attribute is left out");
+        return refuse(value, "expected a reference to " + entity + ", found #" + std::to_string(value.reference) +
+                                 " (" + target->iriName + "); the attribute is left out");
     out.kind = Term::Kind::Iri;
     out.value.clear();
     out.datatype.clear();
@@ -191,8 +191,8 @@ ValueConverter::Outcome ValueConverter::convertReference(const StepValue& value,
     return Outcome::Written;
 }
 
-ValueConverter::Outcome ValueConverter::convertSelect(const StepValue& value, const std::string& select, Term& out) {
-    const SelectMembers& members = layouts_.selectMembers(select);
+ValueConverter::Outcome ValueConverter::convertSelect(const StepValue& value, const TypeInfo& select, Term& out) {
+    const SelectMembers& members = select.select;
     if (value.kind == Kind::Reference) {
         const ResolvedType* target = naming_.typeOf(value.reference);
         if (!target) {
@@ -203,96 +203,79 @@ ValueConverter::Outcome ValueConverter::convertSelect(const StepValue& value, co
         for (const EntityLayout* part : target->parts)
             for (const std::string& ancestor : part->ancestors)
                 if (members.entities.count(ancestor)) return convertReference(value, ancestor, out);
-        return refuse(value, "#" + std::to_string(value.reference) + " (" + target->iriName + ") is no " + select +
+        return refuse(value, "#" + std::to_string(value.reference) + " (" + target->iriName + ") is no " + select.name +
                                  "; the attribute is left out");
     }
     if (value.kind == Kind::Typed) {
         auto member = members.otherTypes.find(upperCase(value.text));
         if (member == members.otherTypes.end())
-            return refuse(value, value.text + " is no " + select + "; the attribute is left out");
-        if (value.items.size() != 1) return wrongKind(value, "one value of " + member->second);
-        return convert(value.items[0], member->second, 0, out);
+            return refuse(value, value.text + " is no " + select.name + "; the attribute is left out");
+        if (value.items.size() != 1) return wrongKind(value, "one value of " + member->second->name);
+        return convert(value.items[0], *member->second, 0, out);
     }
-    return wrongKind(value, "a reference or a typed value for " + select);
+    return wrongKind(value, "a reference or a typed value for " + select.name);
 }
 
-ValueConverter::Outcome ValueConverter::convertDefined(const StepValue& value, const std::string& type, Term& out) {
+ValueConverter::Outcome ValueConverter::convertDefined(const StepValue& value, const TypeInfo& type, Term& out) {
     // Some exporters name the type even where the attribute leaves no choice.
-    if (value.kind == Kind::Typed && value.items.size() == 1 && upperCase(value.text) == upperCase(type))
+    if (value.kind == Kind::Typed && value.items.size() == 1 && upperCase(value.text) == upperCase(type.name))
         return convertDefined(value.items[0], type, out);
-    const ExpressDefinedType& defined = *layouts_.schema().definedTypes.at(type);
-    if (defined.isList || defined.isArray) {
-        // The defined type is the list class itself: its cells carry its name.
-        if (value.kind != Kind::List) return wrongKind(value, "a list for " + type);
+    const ExpressDefinedType& defined = *type.defined;
+    if (defined.isList || defined.isArray || defined.isSet) {
+        if (value.kind != Kind::List) return wrongKind(value, "a list for " + type.name);
         std::vector<Term> members;
-        Term member;
-        for (const StepValue& item : value.items) {
-            const Outcome outcome = convert(item, defined.underlyingType, 0, member);
-            if (outcome == Outcome::Refused) return outcome;
-            if (outcome == Outcome::Written) members.push_back(member);
+        if (convertMembers(value, *type.member, members) == Outcome::Refused) return Outcome::Refused;
+        if (!defined.isSet) {
+            // The defined type is the list class itself: its cells carry its name.
+            writeChain(members, type.name, type.classIri, out);
+            return Outcome::Written;
         }
-        writeChain(members, type, ns_.schema + type, out);
-        return Outcome::Written;
-    }
-    if (defined.isSet) {
-        if (value.kind != Kind::List) return wrongKind(value, "a set for " + type);
-        std::vector<Term> members;
-        Term member;
-        for (const StepValue& item : value.items) {
-            const Outcome outcome = convert(item, defined.underlyingType, 0, member);
-            if (outcome == Outcome::Refused) return outcome;
-            if (outcome == Outcome::Written) members.push_back(member);
-        }
-        out = newNode(type, ns_.schema + type);
+        out = nodeIri(type.name);
+        classTerm_.value.assign(type.classIri);
+        out_->add(out, rdfType_, classTerm_);
         for (const Term& m : members) out_->add(out, hasSet_, m);
         return Outcome::Written;
     }
-    const std::string& simple = layouts_.simpleBaseOf(type);
-    if (simple.empty())
-        return refuse(value, "the type " + type + " rests on no simple type; the attribute is left out");
-    return convertSimple(value, simple, ns_.schema + type, type, out);
+    if (type.simple.empty())
+        return refuse(value, "the type " + type.name + " rests on no simple type; the attribute is left out");
+    return convertSimple(value, type, out);
 }
 
-ValueConverter::Outcome ValueConverter::convertSimple(const StepValue& value, const std::string& simple,
-                                                      const std::string& nodeClassIri, const std::string& nodeName,
-                                                      Term& out) {
-    std::string property;
-    Term literal;
+ValueConverter::Outcome ValueConverter::convertSimple(const StepValue& value, const TypeInfo& type, Term& out) {
+    const std::string& simple = type.simple;
+    Term& literal = literal_;
+    literal.kind = Term::Kind::Literal;
+    literal.datatype.assign(type.datatype);
     if (simple == "INTEGER") {
-        if (value.kind != Kind::Integer) return wrongKind(value, "an integer for " + nodeName);
-        property = "hasInteger";
-        literal = Term::literal(value.text, xsdNamespace + "integer");
+        if (value.kind != Kind::Integer) return wrongKind(value, "an integer for " + type.name);
+        literal.value.assign(value.text);
     } else if (simple == "REAL" || simple == "NUMBER") {
         if (value.kind != Kind::Integer && value.kind != Kind::Real)
-            return wrongKind(value, "a number for " + nodeName);
-        property = "hasDouble";
-        literal = Term::literal(value.text, xsdNamespace + "double");
+            return wrongKind(value, "a number for " + type.name);
+        literal.value.assign(value.text);
     } else if (simple == "STRING") {
-        if (value.kind != Kind::String) return wrongKind(value, "a string for " + nodeName);
-        property = "hasString";
-        literal = Term::literal(value.text, xsdNamespace + "string");
+        if (value.kind != Kind::String) return wrongKind(value, "a string for " + type.name);
+        literal.value.assign(value.text);
     } else if (simple == "BOOLEAN") {
         const std::string item = value.kind == Kind::Enumeration ? upperCase(value.text) : std::string();
-        if (item != "T" && item != "F") return wrongKind(value, ".T. or .F. for " + nodeName);
-        property = "hasBoolean";
-        literal = Term::literal(item == "T" ? "true" : "false", xsdNamespace + "boolean");
+        if (item != "T" && item != "F") return wrongKind(value, ".T. or .F. for " + type.name);
+        literal.value.assign(item == "T" ? "true" : "false");
     } else if (simple == "LOGICAL") {
         const std::string item = value.kind == Kind::Enumeration ? upperCase(value.text) : std::string();
-        if (item != "T" && item != "F" && item != "U") return wrongKind(value, ".T., .F. or .U. for " + nodeName);
-        property = "hasLogical";
+        if (item != "T" && item != "F" && item != "U") return wrongKind(value, ".T., .F. or .U. for " + type.name);
         literal = Term::iri(ns_.express + (item == "T" ? "TRUE" : item == "F" ? "FALSE" : "UNKNOWN"));
     } else if (simple == "BINARY") {
-        if (value.kind != Kind::Binary) return wrongKind(value, "a binary for " + nodeName);
+        if (value.kind != Kind::Binary) return wrongKind(value, "a binary for " + type.name);
         // The leading digit counts unused bits; the rest are the bits, which hexBinary needs in whole octets.
-        std::string hex = value.text.substr(1);
-        if (hex.size() % 2) hex.insert(hex.begin(), '0');
-        property = "hasHexBinary";
-        literal = Term::literal(hex, xsdNamespace + "hexBinary");
+        literal.value.assign(value.text, 1, std::string::npos);
+        if (literal.value.size() % 2) literal.value.insert(literal.value.begin(), '0');
     } else {
-        return wrongKind(value, nodeName);
+        return wrongKind(value, type.name);
     }
-    out = newNode(nodeName, nodeClassIri);
-    out_->add(out, ns_.express + property, literal);
+    out = nodeIri(type.name);
+    classTerm_.value.assign(type.classIri);
+    out_->add(out, rdfType_, classTerm_);
+    out_->add(out, type.wrapperProperty, literal);
     return Outcome::Written;
 }
 

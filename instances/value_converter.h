@@ -18,8 +18,8 @@ namespace Instances {
 
 class ValueConverter {
 public:
-    ValueConverter(const SchemaLayouts& layouts, const Namespaces& namespaces, const InstanceNaming& naming,
-                   std::uint64_t firstNodeNumber, Step::Diagnostics& diagnostics);
+    ValueConverter(const Namespaces& namespaces, const InstanceNaming& naming, std::uint64_t firstNodeNumber,
+                   Step::Diagnostics& diagnostics);
 
     // Where the values that follow come from, for messages.
     void setInstance(const Step::Statement& statement, std::uint64_t number);
@@ -33,24 +33,21 @@ private:
     enum class Outcome { Written, LeftOut, Refused };
     using Term = RdfCpp::Term;
 
-    Outcome convert(const Step::StepValue& value, const std::string& type, int listLevels, Term& out);
-    Outcome convertList(const Step::StepValue& value, const std::string& type, int listLevels, Term& out);
-    Outcome convertReference(const Step::StepValue& value, const std::string& type, Term& out);
-    Outcome convertSelect(const Step::StepValue& value, const std::string& select, Term& out);
-    Outcome convertDefined(const Step::StepValue& value, const std::string& type, Term& out);
-    Outcome convertSimple(const Step::StepValue& value, const std::string& simple, const std::string& classIri,
-                          const std::string& nodeName, Term& out);
+    Outcome convert(const Step::StepValue& value, const TypeInfo& type, int listLevels, Term& out);
+    Outcome convertList(const Step::StepValue& value, const TypeInfo& type, int listLevels, Term& out);
+    Outcome convertReference(const Step::StepValue& value, const std::string& entity, Term& out);
+    Outcome convertSelect(const Step::StepValue& value, const TypeInfo& select, Term& out);
+    Outcome convertDefined(const Step::StepValue& value, const TypeInfo& type, Term& out);
+    Outcome convertSimple(const Step::StepValue& value, const TypeInfo& type, Term& out);
+    Outcome convertMembers(const Step::StepValue& value, const TypeInfo& member, std::vector<Term>& members);
 
-    Term newNode(const std::string& name, const std::string& classIri);
     Term nodeIri(const std::string& name);
     void writeChain(const std::vector<Term>& members, const std::string& cellName, const std::string& cellClass,
                     Term& head);
-    std::string classIri(const std::string& type) const;
-    std::string listClassIri(const std::string& member, int levels, bool empty) const;
+    std::string listClassIri(const TypeInfo& member, int levels, bool empty) const;
     Outcome refuse(const Step::StepValue& value, const std::string& message);
     Outcome wrongKind(const Step::StepValue& value, const std::string& expected);
 
-    const SchemaLayouts& layouts_;
     const Namespaces& ns_;
     const InstanceNaming& naming_;
     Step::Diagnostics& diagnostics_;
@@ -60,6 +57,7 @@ private:
     std::uint64_t number_ = 0;
     const AttributeSlot* slot_ = nullptr;
     std::string rdfType_, hasContents_, hasNext_, hasSet_;
+    Term classTerm_, literal_;
 };
 
 }  // namespace Instances

@@ -141,6 +141,7 @@ TEST(InstancesCommand, WritesIntoAPipeInPlace) {
     auto run = runSartell({"instances", "-q", "--schema", schema, "-o", pipe, model});
     reader.join();
     EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(run.errors.empty()) << run.errors;
     struct stat after;
     ASSERT_EQ(stat(pipe.c_str(), &after), 0);
     EXPECT_TRUE(S_ISFIFO(after.st_mode));
