@@ -1,5 +1,7 @@
 #include "rdf/term_escaping.h"
 
+#include <string>
+
 namespace RdfCpp {
 namespace {
 
@@ -24,38 +26,46 @@ bool isPlainBlankLabel(const std::string& label) {
     return true;
 }
 
+// A table: the chain of comparisons dominated writing large graphs.
+struct IriEscapes {
+    bool table[256] = {};
+    IriEscapes() {
+        for (int c = 0; c <= 0x20; ++c) table[c] = true;
+        for (unsigned char c : std::string("<>\"{}|^`\\")) table[c] = true;
+    }
+};
+const IriEscapes iriEscapes;
+
+bool stringNeedsEscape(unsigned char c) { return c < 0x20 || c == 0x7F || c == '"' || c == '\\'; }
+
 }  // namespace
 
 void appendIriRef(std::string& out, const std::string& iri) {
     out += '<';
-    for (char ch : iri) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '<':
-            case '>':
-            case '"':
-            case '{':
-            case '}':
-            case '|':
-            case '^':
-            case '`':
-            case '\\':
-                appendUnicodeEscape(out, c);
-                break;
-            default:
-                if (c <= 0x20)
-                    appendUnicodeEscape(out, c);
-                else
-                    out += ch;
-        }
+    // Plain runs go in whole: escaping one character at a time dominated writing large graphs.
+    const bool* escape = iriEscapes.table;
+    const char* data = iri.data();
+    const std::size_t size = iri.size();
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (!escape[c]) continue;
+        out.append(data + run, i - run);
+        appendUnicodeEscape(out, c);
+        run = i + 1;
     }
+    out.append(data + run, size - run);
     out += '>';
 }
 
 void appendQuotedString(std::string& out, const std::string& text) {
     out += '"';
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (!stringNeedsEscape(c)) continue;
+        out.append(text, run, i - run);
+        run = i + 1;
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -73,12 +83,10 @@ void appendQuotedString(std::string& out, const std::string& text) {
                 out += "\\t";
                 break;
             default:
-                if (c < 0x20 || c == 0x7F)
-                    appendUnicodeEscape(out, c);
-                else
-                    out += ch;
+                appendUnicodeEscape(out, c);
         }
     }
+    out.append(text, run, std::string::npos);
     out += '"';
 }
 
