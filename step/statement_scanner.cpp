@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <string>
+
 namespace Step {
 
 void positionOf(const Statement& statement, std::size_t offset, std::uint64_t& line, std::uint32_t& column) {
@@ -39,6 +41,21 @@ bool StatementScanner::fill() {
     return end_ > 0;
 }
 
+namespace {
+
+// Characters that end a plain run outside strings and comments, and inside strings.
+struct RunEnds {
+    bool outside[256] = {};
+    bool inString[256] = {};
+    RunEnds() {
+        for (unsigned char c : std::string(";'/\n\r")) outside[c] = true;
+        for (unsigned char c : std::string("'\n")) inString[c] = true;
+    }
+};
+const RunEnds runEnds;
+
+}  // namespace
+
 bool StatementScanner::next(Statement& statement) {
     enum class State { Outside, String, Comment };
     statement.text.clear();
@@ -57,6 +74,19 @@ bool StatementScanner::next(Statement& statement) {
     };
     for (;;) {
         if (position_ == end_ && !fill()) break;
+        // Plain characters are copied a run at a time; only the ones that matter are looked at singly.
+        if (started && !pendingSlash && state != State::Comment) {
+            const bool* ends = state == State::String ? runEnds.inString : runEnds.outside;
+            std::size_t stop = position_;
+            while (stop < end_ && !ends[static_cast<unsigned char>(buffer_[stop])]) ++stop;
+            if (stop > position_) {
+                statement.text.append(buffer_.data() + position_, stop - position_);
+                column_ += static_cast<std::uint32_t>(stop - position_);
+                consumed_ += stop - position_;
+                position_ = stop;
+                if (position_ == end_) continue;
+            }
+        }
         const char c = buffer_[position_++];
         const std::uint64_t offset = consumed_++;
         const std::uint64_t line = line_;

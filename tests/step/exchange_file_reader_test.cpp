@@ -74,6 +74,19 @@ TEST(ExchangeFileReader, ReadsTheHeaderAndIndexesEveryInstance) {
     EXPECT_EQ(run.lines, (std::vector<std::uint64_t>{8, 9, 10}));
 }
 
+// Statements much longer than the reading block, a string and a comment crossing block boundaries.
+TEST(ExchangeFileReader, ReadsStatementsAcrossReadingBlocks) {
+    ReadRun run;
+    const std::string text(3 << 20, 'x');
+    run.read(std::string(header) + "DATA;\n#1=IFCA('" + text + "''s');\n/*" + std::string(2 << 20, ';') +
+             "*/\n#2=IFCA(\n1);\nENDSEC;\nEND-ISO-10303-21;\n");
+    ASSERT_TRUE(run.indexed);
+    EXPECT_TRUE(run.diagnostics.messages.empty());
+    ASSERT_EQ(run.instances.size(), 2u);
+    EXPECT_EQ(run.instances[0].parts[0].parameters[0].text, text + "'s");
+    EXPECT_EQ(run.lines, (std::vector<std::uint64_t>{8, 10}));
+}
+
 TEST(ExchangeFileReader, ReportsASyntaxErrorWithItsPlaceAndGoesOn) {
     ReadRun run;
     run.read(std::string(header) + "DATA;\n#1=IFCA(1);\n#2=IFCA(1,\n  ,2);\n#3=IFCA(3);\nENDSEC;\nEND-ISO-10303-21;\n");
