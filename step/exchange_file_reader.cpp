@@ -7,6 +7,10 @@
 namespace Step {
 namespace {
 
+// Far beyond the longest real statement (a point list of millions of coordinates); a stray quote must not make
+// the rest of a large file one statement in memory.
+constexpr std::size_t maxStatementLength = std::size_t(256) << 20;
+
 enum class Section { Start, Header, BetweenSections, Data, End };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -40,7 +44,10 @@ bool ExchangeFileReader::index() {
         return false;
     }
     Statement statement;
-    if (!scanner.next(statement) || statementKeyword(statement.text) != "ISO-10303-21" || !statement.complete) {
+    scanner.setLimit(4096, true);
+    const bool first = scanner.next(statement);
+    scanner.setLimit(maxStatementLength, false);
+    if (!first || statement.overlong || statementKeyword(statement.text) != "ISO-10303-21" || !statement.complete) {
         diagnostics_.report(0, 0, "not an exchange file (ISO 10303-21): it does not start with ISO-10303-21;");
         return false;
     }
@@ -55,6 +62,7 @@ bool ExchangeFileReader::index() {
             report(statement, 0, "the file is cut off: the statement has no ';'");
             return false;
         }
+        if (statement.overlong) continue;  // reported by the second pass
         const std::string keyword = statementKeyword(statement.text);
         if (section == Section::Data && !statement.text.empty() && statement.text[0] == '#') {
             if (!scanInstanceHead(statement.text, number, names, error)) continue;  // reported by the second pass
@@ -106,10 +114,16 @@ bool ExchangeFileReader::readInstances(const InstanceVisitor& visit, const Progr
     ParseError error;
     bool inData = false;
     std::uint64_t counted = 0;
+    scanner.setLimit(maxStatementLength, false);
     while (scanner.next(statement)) {
         if (progress && (++counted & 0xFFFF) == 0) progress(scanner.bytesRead(), scanner.fileSize());
         if (!inData) {
             inData = isDataKeyword(statement.text);
+            continue;
+        }
+        if (statement.overlong) {
+            report(statement, 0,
+                   "statement longer than " + std::to_string(maxStatementLength >> 20) + " MB; it is left out");
             continue;
         }
         if (statement.text.empty() || statement.text[0] != '#') {

@@ -60,6 +60,7 @@ bool StatementScanner::next(Statement& statement) {
     enum class State { Outside, String, Comment };
     statement.text.clear();
     statement.complete = false;
+    statement.overlong = false;
     State state = State::Outside;
     bool started = false;
     bool pendingSlash = false;
@@ -73,6 +74,11 @@ bool StatementScanner::next(Statement& statement) {
         statement.column = column;
     };
     for (;;) {
+        if (statement.text.size() > limit_) {
+            statement.overlong = true;
+            statement.text.clear();
+            if (stopAtLimit_) return true;
+        }
         if (position_ == end_ && !fill()) break;
         // Plain characters are copied a run at a time; only the ones that matter are looked at singly.
         if (started && !pendingSlash && state != State::Comment) {

@@ -15,6 +15,7 @@ struct Statement {
     std::uint64_t line = 1;
     std::uint32_t column = 1;
     bool complete = false;  // false: the file ended inside it
+    bool overlong = false;  // longer than the scanner's limit: the text is not kept
 };
 
 // Line and column of an offset into the statement's text.
@@ -27,6 +28,12 @@ public:
     bool open(const std::string& path);
     // The next statement; false at the end of the file (with nothing left but blanks and comments).
     bool next(Statement& statement);
+    // Statements longer than limit keep no text, so a file without ';' cannot fill the memory; with stop the
+    // scan ends there, otherwise it goes on to the statement's end.
+    void setLimit(std::size_t limit, bool stop) {
+        limit_ = limit;
+        stopAtLimit_ = stop;
+    }
     std::uint64_t bytesRead() const { return consumed_; }
     std::uint64_t fileSize() const { return size_; }
 
@@ -45,6 +52,8 @@ private:
     std::uint64_t size_ = 0;
     std::uint64_t line_ = 1;
     std::uint32_t column_ = 1;
+    std::size_t limit_ = static_cast<std::size_t>(-1);
+    bool stopAtLimit_ = false;
 };
 
 }  // namespace Step

@@ -126,6 +126,7 @@ TEST(ExchangeFileReader, RefusesFilesThatCannotBeConverted) {
     const Case cases[] = {
         {"", "not an exchange file"},
         {"<?xml version='1.0'?><ifc/>", "not an exchange file"},
+        {std::string(8 << 20, 'x'), "not an exchange file"},
         {std::string(header) + "END-ISO-10303-21;\n", "no DATA section"},
         {std::string(header) + "DATA;\n#1=IFCA(1);\n#2=IFCA('cut", "cut off"},
         {std::string(header) + "DATA;\n#1=IFCA(1);\nENDSEC;\n", "cut off"},
