@@ -105,7 +105,7 @@ InstanceConversionResult convertInstances(const ExpressSchema& schema, const Ins
     InstanceConversionResult result;
     MessageLog log(settings.modelPath, messages);
     Step::ExchangeFileReader reader(settings.modelPath, log);
-    if (!reader.index()) {
+    if (!reader.index(settings.progress)) {
         log.finish();
         result.messages = log.count();
         return result;

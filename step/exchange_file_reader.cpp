@@ -37,7 +37,7 @@ void ExchangeFileReader::report(const Statement& statement, std::size_t offset, 
     diagnostics_.report(line, column, message);
 }
 
-bool ExchangeFileReader::index() {
+bool ExchangeFileReader::index(const ProgressCallback& progress) {
     StatementScanner scanner;
     if (!scanner.open(path_)) {
         diagnostics_.report(0, 0, "cannot read the file");
@@ -57,7 +57,9 @@ bool ExchangeFileReader::index() {
     std::vector<std::string> names;
     ParseError error;
     StepRecord record;
+    std::uint64_t counted = 0;
     while (scanner.next(statement)) {
+        if (progress && (++counted & 0xFFFF) == 0) progress(scanner.bytesRead(), 2 * scanner.fileSize());
         if (!statement.complete) {
             report(statement, 0, "the file is cut off: the statement has no ';'");
             return false;
@@ -116,7 +118,8 @@ bool ExchangeFileReader::readInstances(const InstanceVisitor& visit, const Progr
     std::uint64_t counted = 0;
     scanner.setLimit(maxStatementLength, false);
     while (scanner.next(statement)) {
-        if (progress && (++counted & 0xFFFF) == 0) progress(scanner.bytesRead(), scanner.fileSize());
+        if (progress && (++counted & 0xFFFF) == 0)
+            progress(scanner.fileSize() + scanner.bytesRead(), 2 * scanner.fileSize());
         if (!inData) {
             inData = isDataKeyword(statement.text);
             continue;
@@ -142,7 +145,7 @@ bool ExchangeFileReader::readInstances(const InstanceVisitor& visit, const Progr
         if (!duplicates_.empty() && duplicates_.count(statement.offset)) continue;
         visit(instance, statement);
     }
-    if (progress) progress(scanner.fileSize(), scanner.fileSize());
+    if (progress) progress(2 * scanner.fileSize(), 2 * scanner.fileSize());
     return true;
 }
 

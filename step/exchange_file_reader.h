@@ -23,9 +23,10 @@ public:
 
     // First pass. False when the file is no exchange file at all, has no DATA section or is cut off; the
     // reason has been reported.
-    bool index();
+    bool index(const ProgressCallback& progress = {});
     // Second pass, after index(): every instance that parses, in file order; syntax errors are reported
-    // and skipped. progress (optional) is called now and then with bytes read.
+    // and skipped. progress (optional) is called now and then with the bytes both passes have read out of
+    // twice the file's size.
     bool readInstances(const InstanceVisitor& visit, const ProgressCallback& progress = {});
 
     const ExchangeHeader& header() const { return header_; }

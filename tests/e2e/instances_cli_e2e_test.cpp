@@ -149,4 +149,19 @@ TEST(InstancesCommand, WritesIntoAPipeInPlace) {
     EXPECT_EQ(e2e::listFiles(dir.path()), std::vector<std::string>{});
 }
 
+TEST(InstancesCommand, ShowsProgressOnlyForLargeModels) {
+    TempDir cwd;
+    std::string large = "ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('MINI'));\nENDSEC;\nDATA;\n";
+    for (int i = 1; large.size() < (5u << 20); ++i)
+        large += "#" + std::to_string(i) + "=MITHING('" + std::string(60, 'n') + "',.STANDARD.,$,.T.,$);\n";
+    large += "ENDSEC;\nEND-ISO-10303-21;\n";
+    testsupport::writeFile(cwd.file("large.ifc"), large);
+    auto big = runSartell({"instances", "-q", "--progress", "--schema", schema, "large.ifc"}, cwd.path());
+    EXPECT_EQ(big.status, 0) << big.errors;
+    EXPECT_NE(big.errors.find("] 100%"), std::string::npos) << big.errors.substr(0, 200);
+    auto small = runSartell({"instances", "-q", "--progress", "--schema", schema, "-o", "-", model}, cwd.path());
+    EXPECT_EQ(small.status, 0);
+    EXPECT_TRUE(small.errors.empty()) << small.errors;
+}
+
 }  // namespace
