@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "cli/instances_command.h"
 #include "cli/ontology_command.h"
 #include "cli/positional_command.h"
 
@@ -17,6 +18,7 @@ struct Command {
 // Each named command parses its own options from the arguments after its word.
 const Command commands[] = {
     {"ontology", &runOntologyCommand},
+    {"instances", &runInstancesCommand},
 };
 
 int run(int argc, char** argv) {

@@ -9,8 +9,8 @@
 #include "cli/console_filter.h"
 #include "cli/option_parser.h"
 #include "cli/schema_conversion.h"
-#include "cli/version.h"
 #include "owlgen/ontology_iris.h"
+#include "owlgen/sartell_version.h"
 #include "rdf/iri_syntax.h"
 #include "rdf/namespace_prefix.h"
 
@@ -174,7 +174,7 @@ ExitStatus runOntologyCommand(const std::vector<std::string>& args) {
         return exitSuccess;
     }
     if (o.version) {
-        std::cout << sartellVersion << std::endl;
+        std::cout << "sartell " << sartellVersion << std::endl;
         return exitSuccess;
     }
     if (operands.empty()) return usageError("missing SCHEMA.exp");

@@ -4,7 +4,7 @@
 
 #include "cli/command_line.h"
 #include "cli/schema_conversion.h"
-#include "cli/version.h"
+#include "owlgen/sartell_version.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ ExitStatus runPositionalCommand(const std::vector<std::string>& args) {
         return exitSuccess;
     }
     if (!args.empty() && args[0] == "--version") {
-        std::cout << sartellVersion << std::endl;
+        std::cout << "sartell " << sartellVersion << std::endl;
         return exitSuccess;
     }
     printBanner(std::cout);

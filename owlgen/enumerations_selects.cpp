@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "express/ontology_names.h"
 #include "owlgen/class_union.h"
 #include "owlgen/node_lookup.h"
 #include "rdf/rdf_list.h"
@@ -34,9 +35,7 @@ namespace {
 
 // An item shared by several enumerations needs the enumeration in its name to stay apart.
 std::string individualName(const ExpressSchema& schema, const std::string& item, const std::string& enumeration) {
-    auto it = schema.enumerationItemCount.find(item);
-    bool unique = it != schema.enumerationItemCount.end() && it->second == 1;
-    return unique ? item : item + "_of_" + enumeration;
+    return enumerationIndividualName(schema, false, item, enumeration);
 }
 
 }  // namespace

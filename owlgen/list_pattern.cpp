@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "express/ontology_names.h"
 #include "express/text_ops.h"
 #include "owlgen/node_lookup.h"
 #include "owlgen/ontology_iris.h"
@@ -103,8 +104,8 @@ ListClasses generateListClass(GenerationContext& ctx, const std::string& memberN
     std::map<std::string, Node>& classNodes = ctx.schema.classNodes;
     // Named after the member as declared, so that every spelling of it shares one list class.
     const std::string member = declaredName(classNodes, memberName);
-    const std::string listName = member + "_List";
-    const std::string emptyListName = member + "_EmptyList";
+    const std::string listName = listClassName(member);
+    const std::string emptyListName = emptyListClassName(member);
 
     if (classNodes.count(listName) == 0 && hasNode(classNodes, member)) {
         const Node memberClass = classNodes[member];

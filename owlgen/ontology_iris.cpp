@@ -1,9 +1,9 @@
 #include "owlgen/ontology_iris.h"
 
+#include "express/ontology_names.h"
+
 namespace OntologyIris {
 
-const std::string expressVocabularyIri = "https://w3id.org/express";
-const std::string listVocabularyIri = "https://w3id.org/list";
 const std::string expressPreferredNamespaceUri = "https://w3id.org/express#";
 const std::string ifcOntologyBaseIri = "https://standards.buildingsmart.org/IFC/";
 const std::string defaultLicenceIri = "http://creativecommons.org/licenses/by/3.0/";

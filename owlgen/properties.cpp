@@ -119,18 +119,6 @@ void generateProperty(GenerationContext& context, const std::string& entityName,
 
 }  // namespace
 
-std::string propertyIriName(const ExpressSchema& schema, bool adoptLdwgDecisions, const std::string& attributeName,
-                            const std::string& entityName) {
-    if (adoptLdwgDecisions) {
-        std::string name = attributeName + "_" + entityName;
-        if (name[0] >= 'A' && name[0] <= 'Z') name[0] = static_cast<char>(name[0] - 'A' + 'a');
-        return name;
-    }
-    auto count = schema.propertyNameCount.find(attributeName);
-    if (count == schema.propertyNameCount.end() || count->second <= 1) return attributeName;
-    return attributeName + "_of_" + entityName;
-}
-
 void generateProperties(GenerationContext& context) {
     for (const auto& [name, entity] : context.schema.entities)
         for (const ExpressAttribute& attribute : entity->attributes) generateProperty(context, name, attribute);

@@ -3,12 +3,9 @@
 // restrictions their types and bounds put on the entity class.
 #include <string>
 
+#include "express/ontology_names.h"
 #include "express/schema.h"
 #include "owlgen/generation_context.h"
-
-// The local name of the property of attribute attributeName declared in entity entityName.
-std::string propertyIriName(const ExpressSchema& schema, bool adoptLdwgDecisions, const std::string& attributeName,
-                            const std::string& entityName);
 
 // One property per attribute of every entity, except inverse attributes that cannot be stated as owl:inverseOf
 // of a single property; counts an error for each attribute whose type has no class.

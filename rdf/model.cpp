@@ -7,8 +7,11 @@
 #include <memory>
 
 #include "rdf/clock.h"
+#include "rdf/ntriples_writer.h"
 #include "rdf/parse_session.h"
+#include "rdf/rdfxml_writer.h"
 #include "rdf/redland_handles.h"
+#include "rdf/turtle_writer.h"
 #include "rdf/vocabulary.h"
 
 namespace Redland {
@@ -66,6 +69,36 @@ bool collect(librdf_iterator* iterator, std::set<Node>& out) {
     for (; !librdf_iterator_end(iterator); librdf_iterator_next(iterator))
         out.insert(shareNode(static_cast<librdf_node*>(librdf_iterator_get_object(iterator))));
     return !out.empty();
+}
+
+struct StreamDeleter {
+    void operator()(librdf_stream* s) const { librdf_free_stream(s); }
+};
+
+std::string uriText(librdf_uri* uri) {
+    size_t length = 0;
+    const unsigned char* text = uri ? librdf_uri_as_counted_string(uri, &length) : nullptr;
+    return text ? std::string(reinterpret_cast<const char*>(text), length) : std::string();
+}
+
+RdfCpp::Term termOf(librdf_node* node) {
+    if (librdf_node_is_resource(node)) return RdfCpp::Term::iri(uriText(librdf_node_get_uri(node)));
+    if (librdf_node_is_blank(node)) {
+        const unsigned char* id = librdf_node_get_blank_identifier(node);
+        return RdfCpp::Term::blank(id ? reinterpret_cast<const char*>(id) : "");
+    }
+    size_t length = 0;
+    const unsigned char* value = librdf_node_get_literal_value_as_counted_string(node, &length);
+    const char* language = librdf_node_get_literal_value_language(node);
+    return RdfCpp::Term::literal(value ? std::string(reinterpret_cast<const char*>(value), length) : std::string(),
+                                 uriText(librdf_node_get_literal_value_datatype_uri(node)), language ? language : "");
+}
+
+std::unique_ptr<RdfCpp::TripleSink> newWriter(const std::string& format, FILE* file) {
+    if (format == "rdfxml") return std::make_unique<RdfCpp::RdfXmlWriter>(file);
+    if (format == "turtle") return std::make_unique<RdfCpp::TurtleWriter>(file);
+    if (format == "ntriples") return std::make_unique<RdfCpp::NTriplesWriter>(file);
+    return nullptr;
 }
 
 bool toVector(const std::set<Node>& found, std::vector<Node>& out) {
@@ -299,8 +332,31 @@ bool Model::close() {
     return true;
 }
 
+bool Model::hasOwnWriter(const std::string& serializerName) {
+    return serializerName == "rdfxml" || serializerName == "turtle" || serializerName == "ntriples";
+}
+
+bool Model::writeStatements(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes) {
+    if (!model_) return false;
+    for (const auto& [ns, prefix] : prefixes) sink.prefix(prefix, ns);
+    std::unique_ptr<librdf_stream, StreamDeleter> stream(librdf_model_as_stream(model_));
+    if (!stream) return false;
+    for (; !librdf_stream_end(stream.get()); librdf_stream_next(stream.get())) {
+        librdf_statement* st = librdf_stream_get_object(stream.get());
+        if (!st || !sink.triple(termOf(librdf_statement_get_subject(st)), termOf(librdf_statement_get_predicate(st)),
+                                termOf(librdf_statement_get_object(st))))
+            return false;
+    }
+    return true;
+}
+
 bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, const std::string& fileName,
                             const std::string& serializerName) {
+    if (hasOwnWriter(serializerName)) {
+        if (fileName.empty() || !model_ || !prepareFolder(fileName)) return false;
+        stampSerializationComment();
+        return writeOwnFormat(fileName, serializerName, prefixes);
+    }
     SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
     if (!serializer) return false;
     setNamespaces(serializer.get(), prefixes);
@@ -310,18 +366,28 @@ bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, 
 bool Model::serialize(const std::string& fileName, const std::string& serializerName, librdf_serializer* serializer) {
     if (fileName.empty() || !model_) return false;
     SerializerPtr ownSerializer;
-    if (!serializer) {
+    if (!serializer && !hasOwnWriter(serializerName)) {
         ownSerializer.reset(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
         serializer = ownSerializer.get();
         if (!serializer) return false;
     }
+    if (!prepareFolder(fileName)) return false;
+    stampSerializationComment();
+    if (!serializer) return writeOwnFormat(fileName, serializerName, {});
+    return writeWithRaptor(fileName, serializer);
+}
+
+bool Model::prepareFolder(const std::string& fileName) const {
     const boost::filesystem::path parent = boost::filesystem::path(fileName).parent_path();
     boost::system::error_code error;
     if (!parent.empty() && !boost::filesystem::exists(parent, error)) {
         boost::filesystem::create_directories(parent, error);
         if (error) return false;
     }
+    return true;
+}
 
+void Model::stampSerializationComment() {
     const Node graphNode(getUri());
     const Node& comment = Vocabulary::rdfs_comment;
     std::set<Node> comments;
@@ -333,7 +399,18 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
     addComment(std::string(SERIALIZATION_MARKER) +
                " library by Sartell Converter Team (team@sartell.example.org) based on Redland API C library. " +
                RdfCpp::runTimeText());
+}
 
+bool Model::writeOwnFormat(const std::string& fileName, const std::string& format,
+                           const std::map<std::string, std::string>& prefixes) {
+    FilePtr file(std::fopen(fileName.c_str(), "wb"));
+    if (!file) return false;
+    std::unique_ptr<RdfCpp::TripleSink> writer = newWriter(format, file.get());
+    const bool written = writer && writeStatements(*writer, prefixes) && writer->finish();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+bool Model::writeWithRaptor(const std::string& fileName, librdf_serializer* serializer) {
     // Through our own handle: raptor neither checks its writes nor the close, so a full disk went unnoticed.
     FILE* file = std::fopen(fileName.c_str(), "wb");
     if (!file) return false;

@@ -1,6 +1,7 @@
 #pragma once
 // A graph held in one in-memory librdf model (librdf's indexed "trees" storage).
 #include "rdf/graph.h"
+#include "rdf/triple_sink.h"
 
 // librdf's handles, declared as librdf.h declares them; opaque outside rdf/.
 typedef struct librdf_model_s librdf_model;
@@ -46,11 +47,22 @@ public:
                            librdf_serializer* serializer);
     virtual bool query(RdfCpp::SparqlQuery& query, bool clearResults);
 
+    // Announces the prefixes, then hands every statement to sink in the storage's order (the order raptor's
+    // serializers see); false when the sink refused one or the statements could not be read.
+    bool writeStatements(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes);
+    // True for the formats written by our own writers: "rdfxml", "turtle", "ntriples".
+    static bool hasOwnWriter(const std::string& serializerName);
+
     librdf_model* get() const { return model_; }  // shared, not transferred
 
 private:
     // Records the prefixed namespaces a successful parse saw (recordUris: also in namespaceUris).
     void collectNamespaces(librdf_parser* parser, bool recordUris);
+    void stampSerializationComment();
+    bool writeOwnFormat(const std::string& fileName, const std::string& format,
+                        const std::map<std::string, std::string>& prefixes);
+    bool writeWithRaptor(const std::string& fileName, librdf_serializer* serializer);
+    bool prepareFolder(const std::string& fileName) const;
 
     librdf_storage* storage_ = nullptr;
     librdf_model* model_ = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+// Terms as the N-Triples and Turtle grammars spell them. Anything a term may hold comes out parseable:
+// forbidden IRI characters and literal control characters become \u escapes, odd blank labels are encoded.
+#include <string>
+
+#include "rdf/triple_sink.h"
+
+namespace RdfCpp {
+
+// <iri> with the characters IRIREF excludes written as \uXXXX.
+void appendIriRef(std::string& out, const std::string& iri);
+// "text" with \" \\ \n \r \t, and \uXXXX for the other control characters.
+void appendQuotedString(std::string& out, const std::string& text);
+// _:label; a label that is not a plain BLANK_NODE_LABEL (or could be mistaken for an encoded one) is
+// written as "x_" and the hex of its bytes, so distinct labels stay distinct.
+void appendBlankLabel(std::string& out, const std::string& label);
+// Any term in N-Triples form. False for a literal whose language tag the grammar cannot hold.
+bool appendNTriplesTerm(std::string& out, const Term& term);
+
+// [a-zA-Z]+ ('-' [a-zA-Z0-9]+)*
+bool isLanguageTag(const std::string& tag);
+// A prefix name Turtle accepts (ASCII subset of PN_PREFIX; empty is the default prefix).
+bool isPrefixName(const std::string& name);
+// A local name Turtle accepts unescaped after "prefix:" (ASCII subset of PN_LOCAL; empty allowed).
+bool isLocalName(const std::string& name);
+
+}  // namespace RdfCpp

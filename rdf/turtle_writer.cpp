@@ -1,0 +1,123 @@
+#include "rdf/turtle_writer.h"
+
+#include "rdf/ntriples_writer.h"
+#include "rdf/term_escaping.h"
+
+namespace RdfCpp {
+namespace {
+
+const char* const RDF_TYPE = "http://www.w3.org/1999/02/22-rdf-syntax-ns#type";
+
+bool sameTerm(const Term& a, const Term& b) {
+    return a.kind == b.kind && a.value == b.value && a.datatype == b.datatype && a.language == b.language;
+}
+
+}  // namespace
+
+void TurtleWriter::prefix(const std::string& name, const std::string& namespaceIri) {
+    if (failed_ || namespaceIri.empty() || !isPrefixName(name)) return;
+    for (const auto& [ns, bound] : prefixes_) {
+        if (bound == name) return;
+    }
+    endSubject();
+    std::string& text = out_.buffer();
+    text += "@prefix ";
+    text += name;
+    text += ": ";
+    appendIriRef(text, namespaceIri);
+    text += " .\n";
+    prefixes_.emplace_back(namespaceIri, name);
+    anyOutput_ = true;
+}
+
+void TurtleWriter::appendIri(std::string& text, const std::string& iri) const {
+    const std::pair<std::string, std::string>* best = nullptr;
+    for (const auto& entry : prefixes_) {
+        const std::string& ns = entry.first;
+        if (ns.size() <= iri.size() && iri.compare(0, ns.size(), ns) == 0 &&
+            (!best || ns.size() > best->first.size()) && isLocalName(iri.substr(ns.size())))
+            best = &entry;
+    }
+    if (!best) {
+        appendIriRef(text, iri);
+        return;
+    }
+    text += best->second;
+    text += ':';
+    text.append(iri, best->first.size(), std::string::npos);
+}
+
+bool TurtleWriter::appendTerm(std::string& text, const Term& term) const {
+    switch (term.kind) {
+        case Term::Kind::Iri:
+            appendIri(text, term.value);
+            return true;
+        case Term::Kind::Blank:
+            appendBlankLabel(text, term.value);
+            return true;
+        case Term::Kind::Literal:
+            appendQuotedString(text, term.value);
+            if (!term.language.empty()) {
+                if (!isLanguageTag(term.language)) return false;
+                text += '@';
+                text += term.language;
+            } else if (!term.datatype.empty()) {
+                text += "^^";
+                appendIri(text, term.datatype);
+            }
+            return true;
+    }
+    return false;
+}
+
+void TurtleWriter::endSubject() {
+    if (!open_) return;
+    out_.buffer() += " .\n";
+    open_ = false;
+}
+
+bool TurtleWriter::triple(const Term& subject, const Term& predicate, const Term& object) {
+    if (failed_ || !out_.ok()) return false;
+    if (!isWellFormedTriple(subject, predicate)) {
+        failed_ = true;
+        return false;
+    }
+    std::string& text = out_.buffer();
+    const std::size_t start = text.size();
+    const bool sameSubject = open_ && sameTerm(subject, subject_);
+    if (sameSubject && sameTerm(predicate, predicate_)) {
+        text += " ,\n        ";
+    } else {
+        if (sameSubject) {
+            text += " ;\n    ";
+        } else {
+            if (open_) text += " .\n";
+            if (anyOutput_) text += '\n';
+            appendTerm(text, subject);
+            text += ' ';
+        }
+        if (predicate.value == RDF_TYPE)
+            text += 'a';
+        else
+            appendIri(text, predicate.value);
+        text += ' ';
+    }
+    if (!appendTerm(text, object)) {
+        text.resize(start);
+        failed_ = true;
+        return false;
+    }
+    if (!sameSubject) subject_ = subject;
+    predicate_ = predicate;
+    open_ = true;
+    anyOutput_ = true;
+    out_.flushIfFull();
+    return out_.ok();
+}
+
+bool TurtleWriter::finish() {
+    endSubject();
+    return out_.flush() && !failed_;
+}
+
+}  // namespace RdfCpp
