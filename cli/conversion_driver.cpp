@@ -67,7 +67,7 @@ bool runConversion(ExpressSchema& schema, ConversionSettings settings) {
     echoSettings(schema, settings);
     int errorCount = 0;
     RdfCpp::GraphManager manager;
-    RdfCpp::ConnectorLocal connector("rdfxml", settings.repositoryPath, "Tbox");
+    RdfCpp::ConnectorLocal connector(settings.serializationFormat, settings.repositoryPath, "Tbox");
 
     RdfCpp::Graph* schemaGraph = nullptr;
     RdfCpp::Graph* vocabularyGraph = nullptr;

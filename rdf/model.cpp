@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "rdf/clock.h"
+#include "rdf/graph_turtle_writer.h"
 #include "rdf/ntriples_writer.h"
 #include "rdf/parse_session.h"
 #include "rdf/rdfxml_writer.h"
-#include "rdf/turtle_writer.h"
 #include "rdf/vocabulary.h"
 #include "rdf/world.h"
 
@@ -96,7 +96,7 @@ RdfCpp::Term termOf(librdf_node* node) {
 
 std::unique_ptr<RdfCpp::TripleSink> newWriter(const std::string& format, FILE* file) {
     if (format == "rdfxml") return std::make_unique<RdfCpp::RdfXmlWriter>(file);
-    if (format == "turtle") return std::make_unique<RdfCpp::TurtleWriter>(file);
+    if (format == "turtle") return std::make_unique<RdfCpp::GraphTurtleWriter>(file);
     if (format == "ntriples") return std::make_unique<RdfCpp::NTriplesWriter>(file);
     return nullptr;
 }
