@@ -276,7 +276,12 @@ bool Model::loadFromFile(const std::string& path) {
     unsigned char* fileUri = raptor_uri_filename_to_uri_string(path.c_str());
     UriPtr base(fileUri ? librdf_new_uri(getWorld(), fileUri) : nullptr);
     if (fileUri) raptor_free_memory(fileUri);
-    for (int attempt = 0; base && attempt < PARSER_ATTEMPTS; ++attempt) {
+    // A file named as Turtle or N-Triples is read with that parser first, without the RDF/XML parser's
+    // complaints about it.
+    const std::string extension = boost::filesystem::path(path).extension().string();
+    const int firstAttempt = extension == ".ttl" ? 1 : extension == ".nt" ? 2 : 0;
+    for (int tried = 0; base && tried < PARSER_ATTEMPTS; ++tried) {
+        const int attempt = tried == 0 ? firstAttempt : (tried <= firstAttempt ? tried - 1 : tried);
         ParserPtr parser = newParser(attempt);
         FilePtr file(std::fopen(path.c_str(), "rb"));
         if (!parser || !file) continue;
