@@ -138,4 +138,31 @@ TEST_F(WriterFormats, TurtleAndNTriplesHoldTheStatementsOfTheRdfXml) {
     }
 }
 
+// The OWL API loads the Turtle schema ontology with its imports resolved through the catalog, and finds the
+// same axioms as in the RDF/XML one.
+TEST_F(WriterFormats, OwlApiReadsTheTurtleOntologyAsTheRdfXmlOne) {
+    const std::string schema = testsupport::sharedSchemaPath("IFC4_ADD2_TC1.exp");
+    SKIP_WITHOUT_SHARED(schema);
+    const std::string owlcheck = std::string(SARTELL_SOURCE_DIR) + "/../shared/tools/owlcheck/run.sh";
+    if (!fs::exists(owlcheck) || std::system("command -v java >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "owlcheck or java is not available";
+    testsupport::TempDir rdfxml, turtle;
+    convertInProcess(schema, modes[0], "rdfxml", rdfxml.path());
+    convertInProcess(schema, modes[0], "turtle", turtle.path());
+    auto check = [&](const testsupport::TempDir& repository, const std::string& file) {
+        const std::string command = "'" + owlcheck + "' '" + repository.file(file) + "' --axioms '" +
+                                    repository.file("axioms.txt") + "' > '" + repository.file("report.txt") + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << testsupport::readFile(repository.file("report.txt"));
+        return testsupport::readFile(repository.file("report.txt"));
+    };
+    const std::string report = check(turtle, "OWL.ttl");
+    EXPECT_NE(report.find("format: Turtle"), std::string::npos) << report;
+    EXPECT_NE(report.find("imports closure: 3"), std::string::npos) << report;
+    EXPECT_NE(report.find("unparsed triples: 0"), std::string::npos) << report;
+    check(rdfxml, "OWL.owl");
+    const std::string axioms = testsupport::readFile(turtle.file("axioms.txt"));
+    EXPECT_GT(axioms.size(), 1000u);
+    EXPECT_TRUE(axioms == testsupport::readFile(rdfxml.file("axioms.txt")));
+}
+
 }  // namespace
