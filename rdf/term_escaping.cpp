@@ -11,6 +11,23 @@ void appendUnicodeEscape(std::string& out, unsigned char c) {
     out += HEX[c & 0xF];
 }
 
+bool needsIriEscape(unsigned char c) {
+    switch (c) {
+        case '<':
+        case '>':
+        case '"':
+        case '{':
+        case '}':
+        case '|':
+        case '^':
+        case '`':
+        case '\\':
+            return true;
+        default:
+            return c <= 0x20;
+    }
+}
+
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool isNameChar(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_' || c == '-'; }
@@ -28,34 +45,26 @@ bool isPlainBlankLabel(const std::string& label) {
 
 void appendIriRef(std::string& out, const std::string& iri) {
     out += '<';
-    for (char ch : iri) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '<':
-            case '>':
-            case '"':
-            case '{':
-            case '}':
-            case '|':
-            case '^':
-            case '`':
-            case '\\':
-                appendUnicodeEscape(out, c);
-                break;
-            default:
-                if (c <= 0x20)
-                    appendUnicodeEscape(out, c);
-                else
-                    out += ch;
-        }
+    std::size_t plain = 0;  // start of the run of characters copied as they are
+    for (std::size_t i = 0; i < iri.size(); ++i) {
+        const auto c = static_cast<unsigned char>(iri[i]);
+        if (!needsIriEscape(c)) continue;
+        out.append(iri, plain, i - plain);
+        appendUnicodeEscape(out, c);
+        plain = i + 1;
     }
+    out.append(iri, plain, std::string::npos);
     out += '>';
 }
 
 void appendQuotedString(std::string& out, const std::string& text) {
     out += '"';
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\' && c != 0x7F) continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -73,12 +82,10 @@ void appendQuotedString(std::string& out, const std::string& text) {
                 out += "\\t";
                 break;
             default:
-                if (c < 0x20 || c == 0x7F)
-                    appendUnicodeEscape(out, c);
-                else
-                    out += ch;
+                appendUnicodeEscape(out, c);
         }
     }
+    out.append(text, plain, std::string::npos);
     out += '"';
 }
 
