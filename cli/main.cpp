@@ -9,10 +9,12 @@
 #include "cli/conversion_driver.h"
 #include "express/parser.h"
 #include "express/schema.h"
+#include "rdf/process_exit.h"
 
 namespace {
 
 int run(int argc, char** argv) {
+    RdfCpp::leaveGraphsToTheSystemAtExit();
     printBanner(std::cout);
     std::vector<std::string> args(argv + 1, argv + argc);
     ConversionSettings settings;
