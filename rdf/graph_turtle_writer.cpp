@@ -19,11 +19,12 @@ const std::string RDF_NIL = RDF_NS + "nil";
 std::string indent(int level) { return std::string(static_cast<std::size_t>(level) * 4, ' '); }
 
 // Ontology header, classes, properties, everything else.
-int groupOf(const std::vector<std::pair<Term, Term>>& properties) {
+template <typename Properties>
+int groupOf(const Properties& properties) {
     int group = 3;
     for (const auto& [predicate, object] : properties) {
-        if (predicate.value != RDF_TYPE || object.kind != Term::Kind::Iri) continue;
-        const std::string& type = object.value;
+        if (*predicate != RDF_TYPE || object.kind != Term::Kind::Iri) continue;
+        const std::string& type = *object.value;
         if (type == OWL_NS + "Ontology")
             group = std::min(group, 0);
         else if (type == OWL_NS + "Class" || type == RDFS_NS + "Class" || type == RDFS_NS + "Datatype")
@@ -41,6 +42,15 @@ void GraphTurtleWriter::prefix(const std::string& name, const std::string& names
     prefixes_.add(name, namespaceIri);
 }
 
+GraphTurtleWriter::Value GraphTurtleWriter::valueOf(const Term& term) {
+    static const std::string none;
+    if (term.kind != Term::Kind::Literal) return Value{term.kind, intern(term.value), &none, &none};
+    // Lexical forms seldom repeat: they are kept, not pooled.
+    literals_.push_back(term.value);
+    return Value{term.kind, &literals_.back(), term.datatype.empty() ? &none : intern(term.datatype),
+                 term.language.empty() ? &none : intern(term.language)};
+}
+
 bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const Term& object) {
     if (failed_) return false;
     if (!isWellFormedTriple(subject, predicate) ||
@@ -48,66 +58,70 @@ bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const
         failed_ = true;
         return false;
     }
-    Subject& entry = subject.kind == Term::Kind::Blank ? blanks_[subject.value] : named_[subject.value];
-    if (entry.properties.empty()) entry.term = subject;
-    entry.properties.emplace_back(predicate, object);
-    if (object.kind == Term::Kind::Blank) ++references_[object.value];
+    if (!last_ || last_->term.kind != subject.kind || *last_->term.value != subject.value) {
+        const Value key = valueOf(subject);
+        last_ = &(subject.kind == Term::Kind::Blank ? blanks_ : named_)[key.value];
+        last_->term = key;
+    }
+    const Value value = valueOf(object);
+    last_->properties.emplace_back(intern(predicate.value), value);
+    if (object.kind == Term::Kind::Blank) ++references_[value.value];
     return true;
 }
 
 // A well-formed list from head: cells with exactly one rdf:first and one rdf:rest and nothing else, every
 // cell after the head used only by its predecessor, ending in rdf:nil.
-bool GraphTurtleWriter::listItems(const std::string& head, std::vector<const Term*>& items,
-                                  std::vector<std::string>& cells) {
-    std::string cell = head;
+bool GraphTurtleWriter::listItems(const std::string* head, std::vector<const Value*>& items,
+                                  std::vector<const std::string*>& cells) {
+    const std::string* cell = head;
     for (;;) {
         if (written_.count(cell) || std::find(cells.begin(), cells.end(), cell) != cells.end()) return false;
         const auto found = blanks_.find(cell);
         if (found == blanks_.end() || found->second.properties.size() != 2) return false;
-        const Term* first = nullptr;
-        const Term* rest = nullptr;
+        const Value* first = nullptr;
+        const Value* rest = nullptr;
         for (const auto& [predicate, object] : found->second.properties) {
-            if (predicate.value == RDF_FIRST) first = &object;
-            if (predicate.value == RDF_REST) rest = &object;
+            if (*predicate == RDF_FIRST) first = &object;
+            if (*predicate == RDF_REST) rest = &object;
         }
         if (!first || !rest) return false;
         items.push_back(first);
         cells.push_back(cell);
-        if (rest->kind == Term::Kind::Iri && rest->value == RDF_NIL) return true;
+        if (rest->kind == Term::Kind::Iri && *rest->value == RDF_NIL) return true;
         if (rest->kind != Term::Kind::Blank || references_[rest->value] != 1) return false;
         cell = rest->value;
     }
 }
 
-bool GraphTurtleWriter::appendObject(std::string& text, const Term& object, int level) {
+bool GraphTurtleWriter::appendObject(std::string& text, const Value& object, int level) {
     switch (object.kind) {
         case Term::Kind::Iri:
-            prefixes_.appendIri(text, object.value);
+            prefixes_.appendIri(text, *object.value);
             return true;
         case Term::Kind::Literal:
-            appendQuotedString(text, object.value);
-            if (!object.language.empty()) {
+            appendQuotedString(text, *object.value);
+            if (!object.language->empty()) {
                 text += '@';
-                text += object.language;
-            } else if (!object.datatype.empty()) {
+                text += *object.language;
+            } else if (!object.datatype->empty()) {
                 text += "^^";
-                prefixes_.appendIri(text, object.datatype);
+                prefixes_.appendIri(text, *object.datatype);
             }
             return true;
         case Term::Kind::Blank:
             break;
     }
-    const std::string& label = object.value;
+    const std::string* label = object.value;
     if (references_[label] != 1 || written_.count(label)) {
-        appendBlankLabel(text, label);
+        appendBlankLabel(text, *label);
         return true;
     }
-    std::vector<const Term*> items;
-    std::vector<std::string> cells;
+    std::vector<const Value*> items;
+    std::vector<const std::string*> cells;
     if (listItems(label, items, cells)) {
         written_.insert(cells.begin(), cells.end());
         text += '(';
-        for (const Term* item : items) {
+        for (const Value* item : items) {
             text += ' ';
             if (!appendObject(text, *item, level + 1)) return false;
         }
@@ -132,26 +146,27 @@ bool GraphTurtleWriter::appendObject(std::string& text, const Term& object, int 
 // at level; rdf:type first, then by predicate; objects sorted as written, each after the first on a line
 // of its own one level deeper.
 bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subject, int level) {
-    std::map<std::string, std::vector<const Term*>> byPredicate;
-    const std::vector<const Term*>* types = nullptr;
-    for (const auto& [predicate, object] : subject.properties) byPredicate[predicate.value].push_back(&object);
-    if (byPredicate.count(RDF_TYPE)) types = &byPredicate[RDF_TYPE];
-    std::vector<const std::string*> order;
-    if (types) order.push_back(&RDF_TYPE);
+    std::map<const std::string*, std::vector<const Value*>, ByText> byPredicate;
+    for (const auto& [predicate, object] : subject.properties) byPredicate[predicate].push_back(&object);
+    std::vector<const std::pair<const std::string* const, std::vector<const Value*>>*> order;
     for (const auto& entry : byPredicate)
-        if (entry.first != RDF_TYPE) order.push_back(&entry.first);
+        if (*entry.first == RDF_TYPE) order.push_back(&entry);
+    for (const auto& entry : byPredicate)
+        if (*entry.first != RDF_TYPE) order.push_back(&entry);
     bool firstPredicate = true;
-    for (const std::string* predicate : order) {
-        if (!firstPredicate) text += " ;\n";
-        if (!firstPredicate) text += indent(level);
+    for (const auto* entry : order) {
+        if (!firstPredicate) {
+            text += " ;\n";
+            text += indent(level);
+        }
         firstPredicate = false;
-        if (*predicate == RDF_TYPE)
+        if (*entry->first == RDF_TYPE)
             text += 'a';
         else
-            prefixes_.appendIri(text, *predicate);
+            prefixes_.appendIri(text, *entry->first);
         text += ' ';
         std::vector<std::string> objects;
-        for (const Term* object : byPredicate[*predicate]) {
+        for (const Value* object : entry->second) {
             std::string rendered;
             if (!appendObject(rendered, *object, level + 1)) return false;
             objects.push_back(std::move(rendered));
@@ -175,9 +190,9 @@ bool GraphTurtleWriter::appendSubject(std::string& text, const Subject& subject)
         if (references_[subject.term.value] == 0)
             text += "[]";
         else
-            appendBlankLabel(text, subject.term.value);
+            appendBlankLabel(text, *subject.term.value);
     } else {
-        prefixes_.appendIri(text, subject.term.value);
+        prefixes_.appendIri(text, *subject.term.value);
     }
     text += ' ';
     if (!appendProperties(text, subject, 1)) return false;
@@ -194,11 +209,11 @@ bool GraphTurtleWriter::finish() {
     for (const auto& entry : named_) namedOrder.emplace_back(groupOf(entry.second.properties), &entry.second);
     std::stable_sort(namedOrder.begin(), namedOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> sections;
+    std::string& out = out_.buffer();
+    std::string body;
     for (const auto& [group, subject] : namedOrder) {
-        std::string text;
-        if (!appendSubject(text, *subject)) return false;
-        sections.push_back(std::move(text));
+        body += '\n';
+        if (!appendSubject(body, *subject)) return false;
     }
     // Unlabelled subjects ([] ...) sorted as written; then blank nodes used several times, or left over
     // from a cycle of single uses, with their labels.
@@ -210,20 +225,14 @@ bool GraphTurtleWriter::finish() {
         anonymous.push_back(std::move(text));
     }
     std::sort(anonymous.begin(), anonymous.end());
-    sections.insert(sections.end(), anonymous.begin(), anonymous.end());
+    for (const std::string& text : anonymous) body += "\n" + text;
     for (const auto& [label, subject] : blanks_) {
         if (written_.count(label)) continue;
-        std::string text;
-        if (!appendSubject(text, subject)) return false;
-        sections.push_back(std::move(text));
+        body += '\n';
+        if (!appendSubject(body, subject)) return false;
     }
-    std::string& out = out_.buffer();
     prefixes_.appendDeclarations(out, true);
-    for (const std::string& section : sections) {
-        out += '\n';
-        out += section;
-        out_.flushIfFull();
-    }
+    out += body;
     return out_.flush();
 }
 

@@ -18,7 +18,7 @@ void TurtlePrefixes::appendIri(std::string& out, const std::string& iri) {
     for (Binding& binding : bindings_) {
         const std::string& ns = binding.ns;
         if (ns.size() <= iri.size() && (!best || ns.size() > best->ns.size()) && iri.compare(0, ns.size(), ns) == 0 &&
-            isLocalName(iri.substr(ns.size())))
+            isLocalName(std::string_view(iri).substr(ns.size())))
             best = &binding;
     }
     if (!best) {
