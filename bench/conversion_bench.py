@@ -21,25 +21,26 @@ FORMATS = [("rdfxml", ".owl"), ("turtle", ".ttl"), ("ntriples", ".nt")]
 
 
 def run_measured(cmd, **kw):
-    """Runs cmd, returns (seconds, peak resident KiB of that child)."""
+    """Runs cmd, returns (wall seconds, peak resident KiB, CPU seconds) of that child."""
     start = time.perf_counter()
     proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
     _, status, usage = os.wait4(proc.pid, 0)
     seconds = time.perf_counter() - start
     if status != 0:
         raise SystemExit(f"failed: {' '.join(cmd)}")
-    return seconds, usage.ru_maxrss
+    return seconds, usage.ru_maxrss, usage.ru_utime + usage.ru_stime
 
 
 def median_run(make_cmd, runs, work):
-    """Median seconds and peak MB of runs of make_cmd(fresh repository folder)."""
-    times, peaks = [], []
+    """Median wall and CPU seconds, peak MB of runs of make_cmd(fresh repository folder)."""
+    times, peaks, cpus = [], [], []
     for _ in range(runs):
         repo = tempfile.mkdtemp(dir=work)
-        seconds, peak = run_measured(make_cmd(repo))
+        seconds, peak, cpu = run_measured(make_cmd(repo))
         times.append(seconds)
         peaks.append(peak)
-    return statistics.median(times), max(peaks) / 1024, repo
+        cpus.append(cpu)
+    return (statistics.median(times), statistics.median(cpus)), max(peaks) / 1024, repo
 
 
 def graph_files(folder, extension):
@@ -107,15 +108,17 @@ def main():
             nts.append(nt)
         floors, in_process = {}, {}
         for fmt, _ in FORMATS:
-            totals, peak = [], 0
+            totals, cpus, peak = [], [], 0
             for _ in range(args.runs):
-                total = 0.0
+                total = cpu_total = 0.0
                 for nt in nts:
-                    seconds, kib = run_measured(["rapper", "-q", "-i", "ntriples", "-o", fmt, nt])
+                    seconds, kib, cpu = run_measured(["rapper", "-q", "-i", "ntriples", "-o", fmt, nt])
                     total += seconds
+                    cpu_total += cpu
                     peak = max(peak, kib)
                 totals.append(total)
-            floors[fmt] = statistics.median(totals)
+                cpus.append(cpu_total)
+            floors[fmt] = (statistics.median(totals), statistics.median(cpus))
             rows.append((f"rapper ntriples -> {fmt}", floors[fmt], peak / 1024))
             writes = []
             for _ in range(args.runs):
@@ -125,13 +128,14 @@ def main():
             in_process[fmt] = statistics.median(writes)
 
         print(f"schema: {os.path.basename(schema)}  switches 6, 7, 9  runs: {args.runs}  (medians)")
-        print(f"{'':32} {'wall ms':>8} {'peak MB':>8}")
-        for name, t, mb in rows:
-            print(f"{name:32} {t * 1000:8.0f} {mb:8.1f}")
+        print(f"{'':32} {'wall ms':>8} {'CPU ms':>8} {'peak MB':>8}")
+        for name, (wall, cpu), mb in rows:
+            print(f"{name:32} {wall * 1000:8.0f} {cpu * 1000:8.0f} {mb:8.1f}")
         print("raptor serializer alone, in process (ms): " +
               ", ".join(f"{fmt} {in_process[fmt] * 1000:.0f}" for fmt, _ in FORMATS))
         for fmt, _ in FORMATS:
-            print(f"ratio conversion {fmt} / rapper {fmt} write: {ours[fmt] / floors[fmt]:.2f}x")
+            print(f"ratio conversion {fmt} / rapper {fmt} write: wall {ours[fmt][0] / floors[fmt][0]:.2f}x"
+                  f"  CPU {ours[fmt][1] / floors[fmt][1]:.2f}x")
 
         if args.scaling:
             factors = [int(f) for f in args.scaling.split(",") if f]
@@ -144,8 +148,9 @@ def main():
                 size = sum(os.path.getsize(f) for f in graph_files(repo, ".owl"))
                 if base_time is None:
                     base_time, base_size = t, size
-                print(f"  {factor:3}x input: {t * 1000:7.0f} ms  {mb:6.1f} MB  output {size / 1e6:6.1f} MB"
-                      f"  time {t / base_time:5.2f}x  output {size / base_size:5.2f}x")
+                print(f"  {factor:3}x input: {t[0] * 1000:7.0f} ms wall {t[1] * 1000:7.0f} ms CPU  {mb:6.1f} MB"
+                      f"  output {size / 1e6:6.1f} MB  time {t[0] / base_time[0]:5.2f}x wall"
+                      f" {t[1] / base_time[1]:5.2f}x CPU  output {size / base_size:5.2f}x")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
