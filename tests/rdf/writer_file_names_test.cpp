@@ -71,4 +71,26 @@ TEST(FormatFiles, ATurtleRepositoryWritesTtlAndCatalogsTheFilesWritten) {
     EXPECT_EQ(dynamic_cast<RdfCpp::GraphLocal&>(*found).getPath(), "root.ttl");
 }
 
+// Raptor drops characters XML 1.0 cannot hold and reports success; our save fails and keeps the old file.
+TEST(FormatFiles, AGraphRdfXmlCannotHoldIsNotSavedAndTheOldFileStays) {
+    testsupport::TempDir dir;
+    ConnectorLocal connector("rdfxml", dir.path(), "");
+    auto graph = connector.createGraph("http://example.org/odd");
+    ASSERT_TRUE(graph && graph->setOntology("http://example.org/odd"));
+    ASSERT_TRUE(connector._save(graph.get(), {}, {}));
+    const std::string saved = read(dir.path(), "odd.owl");
+    ASSERT_NE(saved.find("<rdf:RDF"), std::string::npos);
+    graph->addTriple(Node("http://example.org/odd#x"), Vocabulary::rdfs_label,
+                     Node::literal(std::string("bell\x07", 5)));
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(connector._save(graph.get(), {}, {}));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file\n");
+    EXPECT_EQ(read(dir.path(), "odd.owl"), saved);
+    // The same graph holds as Turtle, escaped.
+    ConnectorLocal turtle("turtle", dir.path(), "");
+    EXPECT_TRUE(turtle._save(graph.get(), {}, {}));
+    EXPECT_NE(read(dir.path(), "odd.ttl").find("\"bell\\u0007\""), std::string::npos);
+}
+
 }  // namespace
