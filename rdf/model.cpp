@@ -278,10 +278,10 @@ bool Model::loadFromFile(const std::string& path) {
     unsigned char* fileUri = raptor_uri_filename_to_uri_string(path.c_str());
     UriPtr base(fileUri ? librdf_new_uri(getWorld(), fileUri) : nullptr);
     if (fileUri) raptor_free_memory(fileUri);
-    // A file named as Turtle or N-Triples is read with that parser first, without the RDF/XML parser's
-    // complaints about it.
+    // A file named as Turtle or N-Triples is read with the Turtle parser first (N-Triples is a subset, and
+    // raptor's own N-Triples parser leaks typed literals' datatypes), without the RDF/XML parser's complaints.
     const std::string extension = boost::filesystem::path(path).extension().string();
-    const int firstAttempt = extension == ".ttl" ? 1 : extension == ".nt" ? 2 : 0;
+    const int firstAttempt = extension == ".ttl" || extension == ".nt" ? 1 : 0;
     for (int tried = 0; base && tried < PARSER_ATTEMPTS; ++tried) {
         const int attempt = tried == 0 ? firstAttempt : (tried <= firstAttempt ? tried - 1 : tried);
         ParserPtr parser = newParser(attempt);

@@ -93,4 +93,20 @@ TEST(FormatFiles, AGraphRdfXmlCannotHoldIsNotSavedAndTheOldFileStays) {
     EXPECT_NE(read(dir.path(), "odd.ttl").find("\"bell\\u0007\""), std::string::npos);
 }
 
+TEST(FormatFiles, AnNTriplesRepositoryIsReadBackByUri) {
+    testsupport::TempDir dir;
+    ConnectorLocal connector("ntriples", dir.path(), "");
+    auto graph = connector.createGraph("http://example.org/flat");
+    ASSERT_TRUE(graph && graph->setOntology("http://example.org/flat"));
+    graph->addTriple(Node("http://example.org/flat#x"), Vocabulary::rdfs_label,
+                     Node::typedLiteral("3", "http://www.w3.org/2001/XMLSchema#integer"));
+    ASSERT_TRUE(connector._save(graph.get(), {}, {}));
+    ASSERT_TRUE(exists(dir.path(), "flat.nt"));
+    testing::internal::CaptureStdout();
+    auto found = ConnectorLocal("rdfxml", dir.path(), "").loadGraph("http://example.org/flat");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->countStatements(), graph->countStatements());
+}
+
 }  // namespace
