@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Times whole conversions of an IFC schema and prints median wall time and peak memory, beside the floor:
-the time raptor alone takes to write the same statements as RDF/XML.
+"""Times whole conversions of an IFC schema in each output format and prints them beside the floors: the
+time raptor's rapper takes to write the same statements as RDF/XML, Turtle and N-Triples (read from
+N-Triples), and raptor's serializers alone in process. Then a scaling run over 1x, 4x and 16x a synthetic
+schema made of renamed copies of the schema's declarations (generated here, never stored).
 
-usage: bench/conversion_bench.py [--schema PATH] [--runs N] [--switches 5,6,7,9] [--binary build/sartell]
+usage: bench/conversion_bench.py [--schema PATH] [--runs N] [--scaling 1,4,16] [--build build]
 """
 import argparse
 import os
-import resource
+import re
 import shutil
 import statistics
 import subprocess
@@ -15,68 +17,142 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
+FORMATS = [("rdfxml", ".owl"), ("turtle", ".ttl"), ("ntriples", ".nt")]
 
 
 def run_measured(cmd, **kw):
-    """Runs cmd, returns (seconds, peak resident KiB of that child)."""
-    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    """Runs cmd, returns (wall seconds, peak resident KiB, CPU seconds) of that child."""
     start = time.perf_counter()
-    pid = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw).pid
-    _, status, usage = os.wait4(pid, 0)
+    proc = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
+    _, status, usage = os.wait4(proc.pid, 0)
     seconds = time.perf_counter() - start
     if status != 0:
         raise SystemExit(f"failed: {' '.join(cmd)}")
-    return seconds, usage.ru_maxrss
+    return seconds, usage.ru_maxrss, usage.ru_utime + usage.ru_stime
+
+
+def median_run(make_cmd, runs, work):
+    """Median wall and CPU seconds, peak MB of runs of make_cmd(fresh repository folder)."""
+    times, peaks, cpus = [], [], []
+    for _ in range(runs):
+        repo = tempfile.mkdtemp(dir=work)
+        seconds, peak, cpu = run_measured(make_cmd(repo))
+        times.append(seconds)
+        peaks.append(peak)
+        cpus.append(cpu)
+    return (statistics.median(times), statistics.median(cpus)), max(peaks) / 1024, repo
+
+
+def graph_files(folder, extension):
+    found = []
+    for base, _, names in os.walk(folder):
+        found += [os.path.join(base, n) for n in names if n.endswith(extension)]
+    return sorted(found)
+
+
+def sartell_cmd(binary, schema, uri):
+    """The positional command line with switches 6, 7 and 9 (RDF/XML)."""
+    def make(repo):
+        shutil.copy(schema, repo)
+        return [binary, os.path.basename(schema), "out.owl", uri, repo, "0", "1", "1", "", "1"]
+    return make
+
+
+def runner_cmd(runner, schema, uri, fmt):
+    return lambda repo: [runner, "convert", schema, uri, repo, fmt, "ldwg"]
+
+
+def synthetic_schema(source, copies, target):
+    """source's declarations, and copies-1 more of them with every declared name suffixed _C<k>."""
+    text = open(source, encoding="latin-1").read()
+    start = text.index("\n", re.search(r"^SCHEMA\s+\w+\s*;", text, re.M).start()) + 1
+    end = re.search(r"^END_SCHEMA\s*;", text, re.M).start()
+    head, body, tail = text[:start], text[start:end], text[end:]
+    names = set(re.findall(r"^\s*(?:TYPE|ENTITY|FUNCTION|RULE)\s+(\w+)", body, re.M))
+    parts = [body]
+    for k in range(1, copies):
+        parts.append(re.sub(r"\b\w+\b", lambda m: m.group(0) + f"_C{k}" if m.group(0) in names else m.group(0), body))
+    with open(target, "w", encoding="latin-1", newline="") as out:
+        out.write(head + "".join(parts) + tail)
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--schema", default=os.path.join(ROOT, "..", "shared", "schemas", "IFC4_ADD2_TC1.exp"))
-    ap.add_argument("--runs", type=int, default=7)
-    ap.add_argument("--switches", default="6,7,9")
+    ap.add_argument("--runs", type=int, default=5)
+    ap.add_argument("--scaling", default="1,4,16")
     ap.add_argument("--uri", default="https://standards.buildingsmart.org/IFC/DEV/IFC4/ADD2_TC1/OWL")
-    ap.add_argument("--binary", default=os.path.join(ROOT, "build", "sartell"))
+    ap.add_argument("--build", default=os.path.join(ROOT, "build"))
     args = ap.parse_args()
-    on = {int(s) for s in args.switches.split(",") if s}
-    flags = ["1" if n in on else "0" for n in (5, 6, 7)] + ["", "1" if 9 in on else "0"]
+    binary = os.path.join(args.build, "sartell")
+    runner = os.path.join(args.build, "bench_conversion")
+    schema = os.path.abspath(args.schema)
 
-    times, peaks = [], []
     work = tempfile.mkdtemp(prefix="sartell-bench-")
     try:
-        for i in range(args.runs):
-            repo = os.path.join(work, f"repo{i}")
-            os.makedirs(repo)
-            shutil.copy(args.schema, repo)
-            cmd = [args.binary, os.path.basename(args.schema), "out.owl", args.uri, repo] + flags
-            seconds, peak = run_measured(cmd)
-            times.append(seconds)
-            peaks.append(peak)
+        rows = []
+        t, mb, repo = median_run(sartell_cmd(binary, schema, args.uri), args.runs, work)
+        rows.append(("sartell (rdfxml)", t, mb))
+        ours = {}
+        for fmt, _ in FORMATS:
+            t, mb, _ = median_run(runner_cmd(runner, schema, args.uri, fmt), args.runs, work)
+            ours[fmt] = t
+            rows.append((f"conversion {fmt}", t, mb))
 
-        # The floor: raptor writing the same statements as RDF/XML, from N-Triples.
-        repo = os.path.join(work, "repo0")
-        floors = []
-        owl_files = sorted(f for f in os.listdir(repo) if f.endswith(".owl"))
-        for f in owl_files:
-            nt = os.path.join(work, f + ".nt")
+        # The floors read the conversion's statements from N-Triples (converted once, not timed).
+        nts = []
+        for owl in graph_files(repo, ".owl"):
+            nt = owl[:-4] + ".bench.nt"
             with open(nt, "w") as out:
-                subprocess.run(["rapper", "-q", "-i", "rdfxml", "-o", "ntriples", os.path.join(repo, f)],
-                               stdout=out, check=True)
-        for _ in range(args.runs):
-            total = 0.0
-            for f in owl_files:
-                seconds, _ = run_measured(["rapper", "-q", "-i", "ntriples", "-o", "rdfxml",
-                                           os.path.join(work, f + ".nt")])
-                total += seconds
-            floors.append(total)
+                subprocess.run(["rapper", "-q", "-i", "rdfxml", "-o", "ntriples", owl], stdout=out, check=True)
+            nts.append(nt)
+        floors, in_process = {}, {}
+        for fmt, _ in FORMATS:
+            totals, cpus, peak = [], [], 0
+            for _ in range(args.runs):
+                total = cpu_total = 0.0
+                for nt in nts:
+                    seconds, kib, cpu = run_measured(["rapper", "-q", "-i", "ntriples", "-o", fmt, nt])
+                    total += seconds
+                    cpu_total += cpu
+                    peak = max(peak, kib)
+                totals.append(total)
+                cpus.append(cpu_total)
+            floors[fmt] = (statistics.median(totals), statistics.median(cpus))
+            rows.append((f"rapper ntriples -> {fmt}", floors[fmt], peak / 1024))
+            writes = []
+            for _ in range(args.runs):
+                out = subprocess.run([runner, "raptor-write", fmt, work] + nts, capture_output=True, text=True,
+                                     check=True)
+                writes.append(float(out.stdout.strip()) / 1000)
+            in_process[fmt] = statistics.median(writes)
+
+        print(f"schema: {os.path.basename(schema)}  switches 6, 7, 9  runs: {args.runs}  (medians)")
+        print(f"{'':32} {'wall ms':>8} {'CPU ms':>8} {'peak MB':>8}")
+        for name, (wall, cpu), mb in rows:
+            print(f"{name:32} {wall * 1000:8.0f} {cpu * 1000:8.0f} {mb:8.1f}")
+        print("raptor serializer alone, in process (ms): " +
+              ", ".join(f"{fmt} {in_process[fmt] * 1000:.0f}" for fmt, _ in FORMATS))
+        for fmt, _ in FORMATS:
+            print(f"ratio conversion {fmt} / rapper {fmt} write: wall {ours[fmt][0] / floors[fmt][0]:.2f}x"
+                  f"  CPU {ours[fmt][1] / floors[fmt][1]:.2f}x")
+
+        if args.scaling:
+            factors = [int(f) for f in args.scaling.split(",") if f]
+            base_time = base_size = None
+            print("scaling (sartell, rdfxml, switches 6, 7, 9):")
+            for factor in factors:
+                synthetic = os.path.join(work, f"synthetic{factor}x.exp")
+                synthetic_schema(schema, factor, synthetic)
+                t, mb, repo = median_run(sartell_cmd(binary, synthetic, args.uri), max(3, args.runs // 2), work)
+                size = sum(os.path.getsize(f) for f in graph_files(repo, ".owl"))
+                if base_time is None:
+                    base_time, base_size = t, size
+                print(f"  {factor:3}x input: {t[0] * 1000:7.0f} ms wall {t[1] * 1000:7.0f} ms CPU  {mb:6.1f} MB"
+                      f"  output {size / 1e6:6.1f} MB  time {t[0] / base_time[0]:5.2f}x wall"
+                      f" {t[1] / base_time[1]:5.2f}x CPU  output {size / base_size:5.2f}x")
     finally:
         shutil.rmtree(work, ignore_errors=True)
-
-    median, floor = statistics.median(times), statistics.median(floors)
-    print(f"schema: {os.path.basename(args.schema)}  switches on: {sorted(on)}  runs: {args.runs}")
-    print(f"conversion median wall time: {median * 1000:.0f} ms  (min {min(times) * 1000:.0f}, max {max(times) * 1000:.0f})")
-    print(f"conversion peak memory: {max(peaks) / 1024:.1f} MB")
-    print(f"floor (rapper ntriples -> rdfxml over {len(owl_files)} files): {floor * 1000:.0f} ms")
-    print(f"ratio to floor: {median / floor:.2f}x")
 
 
 if __name__ == "__main__":

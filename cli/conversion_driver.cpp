@@ -104,7 +104,7 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
     echoSettings(schema, settings);
     ConversionOutcome outcome;
     RdfCpp::GraphManager manager;
-    RdfCpp::ConnectorLocal connector("rdfxml", settings.repositoryPath, "Tbox");
+    RdfCpp::ConnectorLocal connector(settings.serializationFormat, settings.repositoryPath, "Tbox");
 
     RdfCpp::Graph* schemaGraph = nullptr;
     RdfCpp::Graph* vocabularyGraph = nullptr;
@@ -146,7 +146,7 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
         if (!schemaGraph) return outcome;
     }
     auto* schemaFile = dynamic_cast<RdfCpp::GraphLocal*>(schemaGraph);
-    if (schemaFile && !settings.ontologyFileName.empty()) schemaFile->setPath(settings.ontologyFileName);
+    if (schemaFile && !settings.ontologyFileName.empty()) schemaFile->setPath(schemaOntologyFileName(settings));
 
     if (settings.ontologyVersionUri.empty()) settings.ontologyVersionUri = settings.ontologyUri;
     writeSchemaOntologyHeader(*schemaGraph, manager, schema, settings);

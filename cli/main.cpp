@@ -7,6 +7,7 @@
 #include "cli/instances_command.h"
 #include "cli/ontology_command.h"
 #include "cli/positional_command.h"
+#include "rdf/process_exit.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ const Command commands[] = {
 };
 
 int run(int argc, char** argv) {
+    RdfCpp::leaveGraphsToTheSystemAtExit();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty()) {
         for (const Command& command : commands) {

@@ -11,6 +11,7 @@
 #include "cli/schema_conversion.h"
 #include "owlgen/ontology_iris.h"
 #include "owlgen/sartell_version.h"
+#include "rdf/file_naming.h"
 #include "rdf/iri_syntax.h"
 #include "rdf/namespace_prefix.h"
 
@@ -186,7 +187,8 @@ ExitStatus runOntologyCommand(const std::vector<std::string>& args) {
     if (s.ontologyUri.empty()) return usageError("no ontology IRI for " + s.inputFile + ": give one with --uri");
     const std::string iriError = normaliseOntologyIris(s);
     if (!iriError.empty()) return usageError(iriError);
-    if (s.ontologyFileName.empty()) s.ontologyFileName = fs::path(s.inputFile).stem().string() + ".owl";
+    if (s.ontologyFileName.empty())
+        s.ontologyFileName = fs::path(s.inputFile).stem().string() + RdfCpp::formatFileExtension(s.serializationFormat);
     fs::path folder = fs::absolute(o.dir).lexically_normal();
     while (folder.filename() == "." && folder.has_parent_path()) folder = folder.parent_path();
     s.repositoryPath = folder.string();

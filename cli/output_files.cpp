@@ -31,16 +31,20 @@ std::string catalogIriOf(const RdfCpp::Catalog& catalog, const std::string& file
 }  // namespace
 
 std::string schemaOntologyFileName(const ConversionSettings& settings) {
-    if (!settings.ontologyFileName.empty()) return settings.ontologyFileName;
-    return RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri), false);
+    const std::string name = settings.ontologyFileName.empty()
+                                 ? RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri), false)
+                                 : settings.ontologyFileName;
+    return RdfCpp::withFormatExtension(name, settings.serializationFormat);
 }
 
 std::string rulesOntologyFileName(const ConversionSettings& settings) {
     if (!settings.ontologyFileName.empty()) {
-        const fs::path name(settings.ontologyFileName);
+        const fs::path name(schemaOntologyFileName(settings));
         return (name.parent_path() / (name.stem().string() + "_rules" + name.extension().string())).string();
     }
-    return RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri + "_rules"), false);
+    return RdfCpp::withFormatExtension(
+        RdfCpp::newGraphFileName(RdfCpp::uriFileStem(settings.ontologyUri + "_rules"), false),
+        settings.serializationFormat);
 }
 
 std::string outputFileClash(const ConversionSettings& settings) {
@@ -48,11 +52,14 @@ std::string outputFileClash(const ConversionSettings& settings) {
     if (settings.whereRuleExpressions && isIfcOntologyUri(settings.ontologyUri))
         planned.push_back({rulesOntologyFileName(settings), settings.ontologyUri + "_rules"});
 
+    const std::string extension = RdfCpp::formatFileExtension(settings.serializationFormat);
     const struct {
         std::string file, what;
     } reserved[] = {
         {RdfCpp::uriFileStem(OntologyIris::expressVocabularyIri) + ".owl", "the EXPRESS vocabulary ontology"},
         {RdfCpp::uriFileStem(OntologyIris::listVocabularyIri) + ".owl", "the list vocabulary ontology"},
+        {RdfCpp::uriFileStem(OntologyIris::expressVocabularyIri) + extension, "the EXPRESS vocabulary ontology"},
+        {RdfCpp::uriFileStem(OntologyIris::listVocabularyIri) + extension, "the list vocabulary ontology"},
         {"catalog-v001.xml", "the repository catalog"},
         {".catalog-v001.xml.lock", "the catalog's lock file"},
     };

@@ -1,13 +1,16 @@
 #include "instances/vocabulary_iris.h"
 
+#include "rdf/namespace_prefix.h"
+#include "rdf/vocabulary.h"
+
 namespace Instances {
 
-const std::string rdfNamespace = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
-const std::string rdfsNamespace = "http://www.w3.org/2000/01/rdf-schema#";
-const std::string owlNamespace = "http://www.w3.org/2002/07/owl#";
-const std::string xsdNamespace = "http://www.w3.org/2001/XMLSchema#";
-const std::string dcElementsNamespace = "http://purl.org/dc/elements/1.1/";
+const std::string rdfNamespace = Vocabulary::RDF_NS;
+const std::string rdfsNamespace = Vocabulary::RDFS_NS;
+const std::string owlNamespace = Vocabulary::OWL_NS;
+const std::string xsdNamespace = Vocabulary::XSD_NS;
+const std::string dcElementsNamespace = Vocabulary::DC_NS;
 
-std::string schemaNamespace(const std::string& ontologyIri) { return ontologyIri + "#"; }
+std::string schemaNamespace(const std::string& ontologyIri) { return RdfCpp::namespaceForIri(ontologyIri); }
 
 }  // namespace Instances

@@ -3,7 +3,6 @@
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <boost/algorithm/string/predicate.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <cerrno>
 #include <cstdlib>
@@ -33,10 +32,7 @@ std::string forwardSlashes(std::string text) {
     return text;
 }
 
-bool isGraphFile(const fs::path& path) {
-    const std::string extension = path.extension().string();
-    return boost::algorithm::iequals(extension, ".owl") || boost::algorithm::iequals(extension, ".rdf");
-}
+bool isGraphFile(const fs::path& path) { return isGraphFileExtension(path.extension().string()); }
 
 std::size_t depth(const std::string& relativePath) { return std::count(relativePath.begin(), relativePath.end(), '/'); }
 
@@ -125,7 +121,7 @@ bool ConnectorLocal::getLocalModelList(std::vector<std::string>& out) {
 }
 
 std::unique_ptr<Graph> ConnectorLocal::createGraph(const std::string& uri) {
-    const std::string fileName = newGraphFileName(uriFileStem(uri), inSubfolder);
+    const std::string fileName = withFormatExtension(newGraphFileName(uriFileStem(uri), inSubfolder), serFormat);
     if (fileName.empty()) return nullptr;
     auto graph = std::make_unique<GraphLocal>(fileName, this, true);
     if (!graph->isValid()) return nullptr;
@@ -191,13 +187,21 @@ bool ConnectorLocal::queryGraphs(SparqlQuery& query, std::set<Graph*> fromGraphs
     return true;
 }
 
+// A graph of this repository that is unchanged stays in the file it was read from; any other is written
+// (or is about to be) in this connector's format, with that format's extension.
+std::string ConnectorLocal::writtenFileName(Graph& graph) const {
+    const std::string fileName = savedGraphFileName(graph, tboxFolder, inSubfolder);
+    if (graph.getConnector() && graph.getConnector()->isSameRepository(this) && !graph.isModified()) return fileName;
+    return withFormatExtension(fileName, serFormat);
+}
+
 bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGraphs,
                            std::map<std::string, std::string> prefixes) {
     try {
         if (!graph) throw Exception(saveError + "missing graph to be saved");
         if (graph->isInTransaction()) graph->transactionCommit();
         if (graph->getConnector() && graph->getConnector()->isSameRepository(this) && !graph->isModified()) return true;
-        const std::string fileName = savedGraphFileName(*graph, tboxFolder, inSubfolder);
+        const std::string fileName = writtenFileName(*graph);
         if (fileName.empty()) throw Exception(saveError + "missing graph name to be saved");
         const fs::path repositoryFolder(getRepositoryFolder());
         const fs::path file = repositoryFolder / fileName;
@@ -248,7 +252,7 @@ bool ConnectorLocal::_save(Graph* graph, const std::vector<Graph*>& importedGrap
         }
         for (Graph* imported : importedGraphs) {
             if (!imported || imported == graph) continue;
-            const std::string importedFile = savedGraphFileName(*imported, tboxFolder, inSubfolder);
+            const std::string importedFile = writtenFileName(*imported);
             if (importedFile.empty()) throw Exception(saveError + "missing graph name to be saved");
             const fs::path target = repositoryFolder / importedFile;
             fs::path relative = fs::relative(target, file.parent_path(), ec);

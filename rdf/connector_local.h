@@ -31,6 +31,8 @@ public:
     std::string getRepositoryFolder() const;
 
 private:
+    std::string writtenFileName(Graph& graph) const;
+
     std::string repositoryPath;
     bool inSubfolder = false;
     std::string serFormat;

@@ -8,7 +8,7 @@ namespace RdfCpp {
 class FileLock {
 public:
     // Creates the lock file and waits for the lock; locked() tells whether it was obtained. The file is
-// removed again when the lock is released.
+    // removed again when the lock is released.
     explicit FileLock(const std::string& lockFile);
     ~FileLock();
     FileLock(const FileLock&) = delete;

@@ -9,6 +9,7 @@
 #include "rdf/exception.h"
 #include "rdf/ontology_class.h"
 #include "rdf/ontology_property.h"
+#include "rdf/process_exit.h"
 #include "rdf/restrictions.h"
 
 namespace RdfCpp {
@@ -37,7 +38,18 @@ bool isWanted(const ClassRestrictions& chain, int steps, const std::set<Redland:
 
 GraphManager::GraphManager() = default;
 
-GraphManager::~GraphManager() { clear(); }
+GraphManager::~GraphManager() {
+    if (leavesGraphsToTheSystem()) {
+        // The process ends with this manager: hand the graphs and descriptions over to the system.
+        new std::vector<std::unique_ptr<Graph>>(std::move(owned));
+        new std::map<std::string, std::unique_ptr<Graph>>(std::move(reusable));
+        new std::map<Redland::Node, std::unique_ptr<OntologyProperty>>(std::move(propertyCache));
+        new std::map<Redland::Node, std::unique_ptr<OntologyClass>>(std::move(classCache));
+        new std::vector<std::unique_ptr<OntologyProperty>>(std::move(retiredProperties));
+        new std::vector<std::unique_ptr<OntologyClass>>(std::move(retiredClasses));
+    }
+    clear();
+}
 
 Graph* GraphManager::keep(std::unique_ptr<Graph> graph) {
     if (!graph) return nullptr;

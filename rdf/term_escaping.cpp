@@ -149,7 +149,7 @@ bool isPrefixName(const std::string& name) {
     return true;
 }
 
-bool isLocalName(const std::string& name) {
+bool isLocalName(std::string_view name) {
     if (name.empty()) return true;
     const char first = name[0];
     if (!isNameChar(first) && first != ':') return false;

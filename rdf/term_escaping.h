@@ -2,6 +2,7 @@
 // Terms as the N-Triples and Turtle grammars spell them. Anything a term may hold comes out parseable:
 // forbidden IRI characters and literal control characters become \u escapes, odd blank labels are encoded.
 #include <string>
+#include <string_view>
 
 #include "rdf/triple_sink.h"
 
@@ -22,6 +23,6 @@ bool isLanguageTag(const std::string& tag);
 // A prefix name Turtle accepts (ASCII subset of PN_PREFIX; empty is the default prefix).
 bool isPrefixName(const std::string& name);
 // A local name Turtle accepts unescaped after "prefix:" (ASCII subset of PN_LOCAL; empty allowed).
-bool isLocalName(const std::string& name);
+bool isLocalName(std::string_view name);
 
 }  // namespace RdfCpp

@@ -15,10 +15,7 @@ bool sameTerm(const Term& a, const Term& b) {
 }  // namespace
 
 void TurtleWriter::prefix(const std::string& name, const std::string& namespaceIri) {
-    if (failed_ || namespaceIri.empty() || !isPrefixName(name)) return;
-    for (const auto& [ns, bound] : prefixes_) {
-        if (bound == name) return;
-    }
+    if (failed_ || !prefixes_.add(name, namespaceIri)) return;
     endSubject();
     std::string& text = out_.buffer();
     text += "@prefix ";
@@ -26,31 +23,13 @@ void TurtleWriter::prefix(const std::string& name, const std::string& namespaceI
     text += ": ";
     appendIriRef(text, namespaceIri);
     text += " .\n";
-    prefixes_.emplace_back(namespaceIri, name);
     anyOutput_ = true;
 }
 
-void TurtleWriter::appendIri(std::string& text, const std::string& iri) const {
-    const std::pair<std::string, std::string>* best = nullptr;
-    for (const auto& entry : prefixes_) {
-        const std::string& ns = entry.first;
-        if (ns.size() <= iri.size() && iri.compare(0, ns.size(), ns) == 0 &&
-            (!best || ns.size() > best->first.size()) && isLocalName(iri.substr(ns.size())))
-            best = &entry;
-    }
-    if (!best) {
-        appendIriRef(text, iri);
-        return;
-    }
-    text += best->second;
-    text += ':';
-    text.append(iri, best->first.size(), std::string::npos);
-}
-
-bool TurtleWriter::appendTerm(std::string& text, const Term& term) const {
+bool TurtleWriter::appendTerm(std::string& text, const Term& term) {
     switch (term.kind) {
         case Term::Kind::Iri:
-            appendIri(text, term.value);
+            prefixes_.appendIri(text, term.value);
             return true;
         case Term::Kind::Blank:
             appendBlankLabel(text, term.value);
@@ -63,7 +42,7 @@ bool TurtleWriter::appendTerm(std::string& text, const Term& term) const {
                 text += term.language;
             } else if (!term.datatype.empty()) {
                 text += "^^";
-                appendIri(text, term.datatype);
+                prefixes_.appendIri(text, term.datatype);
             }
             return true;
     }
@@ -99,7 +78,7 @@ bool TurtleWriter::triple(const Term& subject, const Term& predicate, const Term
         if (predicate.value == RDF_TYPE)
             text += 'a';
         else
-            appendIri(text, predicate.value);
+            prefixes_.appendIri(text, predicate.value);
         text += ' ';
     }
     if (!appendTerm(text, object)) {

@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <ostream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "rdf/text_output.h"
 #include "rdf/triple_sink.h"
+#include "rdf/turtle_prefixes.h"
 
 namespace RdfCpp {
 
@@ -24,13 +23,12 @@ public:
     bool finish() override;
 
 private:
-    void appendIri(std::string& text, const std::string& iri) const;
-    bool appendTerm(std::string& text, const Term& term) const;
+    bool appendTerm(std::string& text, const Term& term);
     void endSubject();
 
     TextOutput out_;
-    std::vector<std::pair<std::string, std::string>> prefixes_;  // (namespace, name), longest match wins
-    bool open_ = false;                                          // a subject's statement is unfinished
+    TurtlePrefixes prefixes_;
+    bool open_ = false;  // a subject's statement is unfinished
     bool anyOutput_ = false;
     Term subject_;
     Term predicate_;

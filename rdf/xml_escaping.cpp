@@ -52,6 +52,7 @@ bool isNameChar(unsigned long c) {
 }  // namespace
 
 bool appendXmlEscaped(std::string& out, const std::string& text, char quote) {
+    std::size_t plain = 0;  // start of the run of characters copied as they are
     for (std::size_t i = 0; i < text.size();) {
         const char ch = text[i];
         const auto c = static_cast<unsigned char>(ch);
@@ -59,31 +60,35 @@ bool appendXmlEscaped(std::string& out, const std::string& text, char quote) {
             std::size_t length;
             decodeUtf8(text, i, length);
             if (length == 0) return false;
-            out.append(text, i, length);
             i += length;
             continue;
         }
-        ++i;
+        const bool special = ch == '&' || ch == '<' || ch == '>' || ch == quote || c < 0x20;
+        if (!special || (ch == '>' && quote) || (!quote && (c == 0x09 || c == 0x0A))) {
+            ++i;
+            continue;
+        }
+        out.append(text, plain, i - plain);
+        plain = ++i;
         if (ch == '&') {
             out += "&amp;";
         } else if (ch == '<') {
             out += "&lt;";
-        } else if (!quote && ch == '>') {
+        } else if (ch == '>') {
             out += "&gt;";
-        } else if (quote && ch == quote) {
+        } else if (ch == quote) {
             out += "&quot;";
         } else if (c == 0x0D) {
             out += "&#xD;";
-        } else if (quote && c == 0x09) {
+        } else if (c == 0x09) {
             out += "&#x9;";
-        } else if (quote && c == 0x0A) {
+        } else if (c == 0x0A) {
             out += "&#xA;";
-        } else if (c < 0x20 && c != 0x09 && c != 0x0A) {
-            return false;
         } else {
-            out += ch;
+            return false;
         }
     }
+    out.append(text, plain, std::string::npos);
     return true;
 }
 

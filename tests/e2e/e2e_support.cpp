@@ -56,4 +56,13 @@ std::vector<std::string> listFiles(const std::string& folder) {
     return names;
 }
 
+std::string owlcheckLauncher() {
+    const std::string launcher = std::string(SARTELL_SOURCE_DIR) + "/../shared/tools/owlcheck/run.sh";
+    if (std::getenv("SARTELL_SKIP_OWLCHECK")) return std::string();
+    struct stat st;
+    if (stat(launcher.c_str(), &st) != 0 || stat("/usr/share/java/owlapi-api.jar", &st) != 0) return std::string();
+    if (std::system("command -v java >/dev/null 2>&1 && command -v javac >/dev/null 2>&1") != 0) return std::string();
+    return launcher;
+}
+
 }  // namespace e2e

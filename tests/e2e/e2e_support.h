@@ -26,6 +26,10 @@ std::string withoutTimeStamp(const std::string& content);
 // rapper parses the RDF/XML file without error.
 bool rapperParses(const std::string& path);
 
+// The owlcheck launcher (../shared/tools/owlcheck/run.sh) when it can run here: the tool, java and the OWL API
+// are there and SARTELL_SKIP_OWLCHECK is unset. Empty otherwise.
+std::string owlcheckLauncher();
+
 // Files of the folder (names only), sorted.
 std::vector<std::string> listFiles(const std::string& folder);
 

@@ -146,7 +146,7 @@ TEST_P(Models, ConvertWithoutMessagesIntoDataUsingOnlyDeclaredTerms) {
     const std::set<std::string> undeclared = undeclaredTerms(m.parsed.triples, o, base);
     EXPECT_TRUE(undeclared.empty()) << undeclared.size() << " undeclared, first " << *undeclared.begin();
 
-    const std::string owlcheck = sharedPath("tools/owlcheck/run.sh");
+    const std::string owlcheck = e2e::owlcheckLauncher();
     if (!c.owlcheck || owlcheck.empty()) return;
     const std::string report = m.dir.file("owlcheck.txt");
     const std::string command =

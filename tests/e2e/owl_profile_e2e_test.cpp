@@ -17,14 +17,7 @@ using e2e::Conversion;
 namespace {
 
 const std::string sharedRoot = std::string(SARTELL_SOURCE_DIR) + "/../shared";
-const std::string owlcheck = sharedRoot + "/tools/owlcheck/run.sh";
-
-bool exists(const std::string& path) { return std::ifstream(path).good(); }
-
-bool owlcheckAvailable() {
-    return exists(owlcheck) && exists("/usr/share/java/owlapi-api.jar") &&
-           std::system("command -v java >/dev/null 2>&1 && command -v javac >/dev/null 2>&1") == 0;
-}
+const std::string owlcheck = e2e::owlcheckLauncher();
 
 // Standard output and error of the command, and whether it exited with status 0.
 bool runCommand(const std::string& command, std::string& output) {
@@ -83,7 +76,7 @@ TEST_P(OwlProfile, EveryOfficialSchemaInEverySwitchCombinationIsOwl2Dl) {
         paths.push_back(testsupport::sharedSchemaPath(schema.first));
         SKIP_WITHOUT_SHARED(paths.back());
     }
-    if (!owlcheckAvailable()) GTEST_SKIP() << "owlcheck needs java and libowlapi-java";
+    if (owlcheck.empty()) GTEST_SKIP() << "owlcheck needs ../shared/tools/owlcheck, java and libowlapi-java";
 
     // One repository: every run adds its ontologies and catalog entries; the vocabularies are shared.
     Conversion c;

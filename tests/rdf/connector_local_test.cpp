@@ -245,11 +245,14 @@ TEST_F(Repository, ListsGraphFilesShallowestFirst) {
     put(dir.path(), "b.RDF", "");
     put(dir.path(), "a/c.Owl", "");
     put(dir.path(), "a.owl", "");
-    put(dir.path(), "notes.ttl", "");
+    put(dir.path(), "d.ttl", "");
+    put(dir.path(), "e.NT", "");
+    put(dir.path(), "notes.txt", "");
     put(dir.path(), "catalog-v001.xml", "");
     std::vector<std::string> files;
     ASSERT_TRUE(connector.getLocalModelList(files));
-    EXPECT_EQ(files, (std::vector<std::string>{"a.owl", "b.RDF", "a/c.Owl", "averylongfoldername/X.owl", "a/b/X.owl"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"a.owl", "b.RDF", "d.ttl", "e.NT", "a/c.Owl",
+                                               "averylongfoldername/X.owl", "a/b/X.owl"}));
 }
 
 TEST_F(Repository, LoadsByPathByStemAndByUri) {
@@ -325,8 +328,8 @@ TEST_F(Repository, ReadsConfiguration) {
     tbox.setOntology("http://example.org/schema");
     tbox.addTriple(Node("http://example.org/schema#Wall"), Vocabulary::rdf_type, Vocabulary::owl_Class);
     ASSERT_TRUE(connector._save(&tbox, {}, {}));
-    EXPECT_EQ(read(dir.path(), "T/schema.owl").find("<?xml"), std::string::npos);  // Turtle, not RDF/XML
-    EXPECT_EQ(pathOf(connector.createGraph("http://example.org/n")), "n/n.owl");
+    EXPECT_EQ(read(dir.path(), "T/schema.ttl").find("<?xml"), std::string::npos);  // Turtle, not RDF/XML
+    EXPECT_EQ(pathOf(connector.createGraph("http://example.org/n")), "n/n.ttl");
 }
 
 TEST_F(Repository, SameRepositoryMeansTheSamePath) {

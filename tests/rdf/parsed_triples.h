@@ -47,8 +47,23 @@ inline void onLog(void* data, raptor_log_message* message) {
 }
 
 // Parses text in the syntax ("rdfxml", "turtle", "ntriples"); errors counts warnings and errors.
+// Raptor 2.0.15's N-Triples parser leaks the datatype of every typed literal, which the sanitizer build
+// reports, so N-Triples is read with the Turtle parser (of which it is a subset) after a check that every
+// line is one plain statement.
 inline ParseResult parse(const std::string& text, const char* syntax) {
     ParseResult result;
+    if (std::string(syntax) == "ntriples") {
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = text.substr(start, end - start);
+            if (line.empty()) continue;
+            const bool opens = line[0] == '<' || line.compare(0, 2, "_:") == 0;
+            const bool closes = line.size() > 2 && line.compare(line.size() - 2, 2, " .") == 0;
+            if (!opens || !closes || line.find("@prefix") != std::string::npos) ++result.errors;
+        }
+        if (start != text.size()) ++result.errors;  // a last line without its line feed
+        syntax = "turtle";
+    }
     raptor_world* world = raptor_new_world();
     raptor_world_set_log_handler(world, &result, onLog);
     raptor_world_open(world);

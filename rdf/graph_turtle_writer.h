@@ -1,0 +1,64 @@
+#pragma once
+// Writes a whole graph as Turtle laid out the way ontologies are published: "@prefix" lines for the
+// namespaces used, the ontology header first, then classes, properties and the other named subjects, each
+// group sorted by IRI; statements grouped by subject with ";" and ",", "a" for rdf:type; a blank node used
+// once is written in place as [ ... ], an RDF list as ( ... ). Statements are collected until finish().
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "rdf/text_output.h"
+#include "rdf/triple_sink.h"
+#include "rdf/turtle_prefixes.h"
+
+namespace RdfCpp {
+
+class GraphTurtleWriter : public TripleSink {
+public:
+    explicit GraphTurtleWriter(std::ostream& stream) : out_(stream) {}
+    explicit GraphTurtleWriter(std::FILE* file) : out_(file) {}
+
+    void prefix(const std::string& name, const std::string& namespaceIri) override;
+    bool triple(const Term& subject, const Term& predicate, const Term& object) override;
+    bool finish() override;
+
+private:
+    // A term whose texts live in the writer's pool: a graph repeats the same IRIs many times over.
+    struct Value {
+        Term::Kind kind = Term::Kind::Iri;
+        const std::string* value = nullptr;
+        const std::string* datatype = nullptr;
+        const std::string* language = nullptr;
+    };
+    struct Subject {
+        Value term;
+        std::vector<std::pair<const std::string*, Value>> properties;  // (predicate, object)
+    };
+    struct ByText {
+        bool operator()(const std::string* a, const std::string* b) const { return *a < *b; }
+    };
+
+    const std::string* intern(const std::string& text) { return &*pool_.insert(text).first; }
+    Value valueOf(const Term& term);
+    bool listItems(const std::string* head, std::vector<const Value*>& items, std::vector<const std::string*>& cells);
+    bool appendObject(std::string& text, const Value& object, int level);
+    bool appendProperties(std::string& text, const Subject& subject, int level);
+    bool appendSubject(std::string& text, const Subject& subject);
+
+    TextOutput out_;
+    TurtlePrefixes prefixes_;
+    std::set<std::string> pool_;
+    std::deque<std::string> literals_;
+    std::map<const std::string*, Subject, ByText> blanks_;  // by label
+    std::map<const std::string*, Subject, ByText> named_;   // by IRI
+    Subject* last_ = nullptr;                               // statements come grouped by subject
+    std::map<const std::string*, int> references_;          // blank label -> statements with it as object
+    std::set<const std::string*> written_;                  // blank labels already written (or being written)
+    bool failed_ = false;
+};
+
+}  // namespace RdfCpp
