@@ -165,7 +165,9 @@ TEST(ParseExpressSchema, MalformedDeclarationsKeepWhatTheyCan) {
                                            "    NOT handled Rule of: BrkT  -  WR2\n"
                                            "    NOT handled Rule of: BrkT  -  WR3\n"
                                            "    NOT handled Rule of: BrkT  -  TYPE\n"
-                                           "ERROR: " + path + ": the comment opened on line 26 is never closed; "
+                                           "ERROR: " +
+                                           path +
+                                           ": the comment opened on line 26 is never closed; "
                                            "the rest of the file was not read\n");
     Names entities;
     for (const auto& entry : schema.entities) entities.insert(entry.first);

@@ -227,11 +227,11 @@ TEST_F(Manager, SaveStopsAtTheFirstGraphItCannotSave) {
     testsupport::startCapture();
     EXPECT_FALSE(manager.save(&broken));
     const std::string output = testsupport::capturedOutput();  // librdf names the serializer first
-    const std::string expected =
-        "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file " + dir.file("bare.owl") +
-        ": the serializer failed\n"
-        "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " +
-        ex + "bare\n";
+    const std::string expected = "Exception: RdfCpp::ConnectorLocal::_save * failed to serialize to file " +
+                                 dir.file("bare.owl") +
+                                 ": the serializer failed\n"
+                                 "Exception: RdfCpp::GraphManager::save * Failed to save graph (A): " +
+                                 ex + "bare\n";
     ASSERT_GE(output.size(), expected.size());
     EXPECT_EQ(output.substr(output.size() - expected.size()), expected);
     manager.removeGraph(&bare);
