@@ -3,7 +3,7 @@
 #include <boost/algorithm/string/predicate.hpp>
 #include <boost/filesystem/path.hpp>
 
-#include "express/text_ops.h"
+#include "rdf/switch_text.h"
 
 const std::string defaultImportBaseUri = "http://sartell.example.org/";
 
@@ -26,11 +26,7 @@ std::string withOntologySuffix(const std::string& name) {
 
 }  // namespace
 
-bool parseBooleanArgument(const std::string& text) {
-    if (text == "true") return true;
-    if (text == "false") return false;
-    return leadingInteger(text) != 0;
-}
+bool parseBooleanArgument(const std::string& text) { return switchFromText(text); }
 
 void printBanner(std::ostream& out) {
     out << std::endl << std::endl << std::endl;

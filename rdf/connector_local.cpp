@@ -18,6 +18,7 @@
 #include "rdf/graph_local.h"
 #include "rdf/model.h"
 #include "rdf/namespace_prefix.h"
+#include "rdf/switch_text.h"
 
 namespace fs = boost::filesystem;
 
@@ -59,12 +60,6 @@ bool listGraphFiles(const fs::path& folder, std::vector<std::string>& out, std::
     return true;
 }
 
-bool parseFlag(const std::string& text) {
-    if (text == "true") return true;
-    if (text == "false") return false;
-    return std::strtol(text.c_str(), nullptr, 10) != 0;  // saturates where atoi overflows
-}
-
 }  // namespace
 
 ConnectorLocal::ConnectorLocal(const std::string& serFormat, const std::string& repositoryPath,
@@ -98,7 +93,7 @@ bool ConnectorLocal::_readConfig(const std::string& configFile) {
             if (const std::string* value = local->Attribute(std::string("path"))) repositoryPath = *value;
             if (const std::string* value = local->Attribute(std::string("serFormat"))) serFormat = *value;
             if (const std::string* value = local->Attribute(std::string("inSubfolder")))
-                inSubfolder = parseFlag(*value);
+                inSubfolder = switchFromText(*value);
             if (const std::string* value = local->Attribute(std::string("TboxFolder"))) tboxFolder = *value;
         }
         modelList.clear();
