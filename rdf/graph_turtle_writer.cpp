@@ -4,13 +4,14 @@
 
 #include "rdf/ntriples_writer.h"
 #include "rdf/term_escaping.h"
+#include "rdf/vocabulary.h"
 
 namespace RdfCpp {
 namespace {
 
-const std::string RDF_NS = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
-const std::string RDFS_NS = "http://www.w3.org/2000/01/rdf-schema#";
-const std::string OWL_NS = "http://www.w3.org/2002/07/owl#";
+const std::string RDF_NS = Vocabulary::RDF_NS;
+const std::string RDFS_NS = Vocabulary::RDFS_NS;
+const std::string OWL_NS = Vocabulary::OWL_NS;
 const std::string RDF_TYPE = RDF_NS + "type";
 const std::string RDF_FIRST = RDF_NS + "first";
 const std::string RDF_REST = RDF_NS + "rest";

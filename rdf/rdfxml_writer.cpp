@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "rdf/ntriples_writer.h"
+#include "rdf/vocabulary.h"
 #include "rdf/xml_escaping.h"
 
 namespace RdfCpp {
 namespace {
 
-const char* const RDF_NS = "http://www.w3.org/1999/02/22-rdf-syntax-ns#";
-const char* const XML_LITERAL = "http://www.w3.org/1999/02/22-rdf-syntax-ns#XMLLiteral";
+const std::string RDF_NS = Vocabulary::RDF_NS;
+const std::string XML_LITERAL = RDF_NS + "XMLLiteral";
 
 bool appendAttribute(std::string& text, const char* name, const std::string& value) {
     text += ' ';

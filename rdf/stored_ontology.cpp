@@ -10,6 +10,7 @@
 
 #include "rdf/parse_session.h"
 #include "rdf/redland_handles.h"
+#include "rdf/vocabulary.h"
 #include "rdf/world.h"
 
 namespace RdfCpp {
@@ -20,8 +21,8 @@ struct Probe {
     std::string iri;
 };
 
-const char* const rdfType = "http://www.w3.org/1999/02/22-rdf-syntax-ns#type";
-const char* const owlOntology = "http://www.w3.org/2002/07/owl#Ontology";
+const std::string rdfType = std::string(Vocabulary::RDF_NS) + "type";
+const std::string owlOntology = std::string(Vocabulary::OWL_NS) + "Ontology";
 
 bool isUri(const raptor_term* term, const char* text) {
     if (!term || term->type != RAPTOR_TERM_TYPE_URI) return false;
@@ -32,8 +33,8 @@ bool isUri(const raptor_term* term, const char* text) {
 
 void onStatement(void* data, raptor_statement* statement) {
     auto* probe = static_cast<Probe*>(data);
-    if (!probe->iri.empty() || !isUri(statement->predicate, rdfType) || !isUri(statement->object, owlOntology) ||
-        statement->subject->type != RAPTOR_TERM_TYPE_URI)
+    if (!probe->iri.empty() || !isUri(statement->predicate, rdfType.c_str()) ||
+        !isUri(statement->object, owlOntology.c_str()) || statement->subject->type != RAPTOR_TERM_TYPE_URI)
         return;
     size_t length = 0;
     const unsigned char* value = raptor_uri_as_counted_string(statement->subject->value.uri, &length);
@@ -84,7 +85,7 @@ std::string declaredInSavedLayout(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::string();
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string type = "<rdf:type rdf:resource=\"http://www.w3.org/2002/07/owl#Ontology\"/>";
+    const std::string type = "<rdf:type rdf:resource=\"" + owlOntology + "\"/>";
     const std::string::size_type at = content.find(type);
     if (at == std::string::npos || at == 0) return std::string();
     const std::string::size_type lineStart = content.rfind('\n', at);

@@ -2,11 +2,12 @@
 
 #include "rdf/ntriples_writer.h"
 #include "rdf/term_escaping.h"
+#include "rdf/vocabulary.h"
 
 namespace RdfCpp {
 namespace {
 
-const char* const RDF_TYPE = "http://www.w3.org/1999/02/22-rdf-syntax-ns#type";
+const std::string RDF_TYPE = std::string(Vocabulary::RDF_NS) + "type";
 
 bool sameTerm(const Term& a, const Term& b) {
     return a.kind == b.kind && a.value == b.value && a.datatype == b.datatype && a.language == b.language;
