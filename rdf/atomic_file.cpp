@@ -41,6 +41,12 @@ bool writeGuarded(const std::function<bool(const std::string&)>& write, const st
 
 bool replaceFileAtomically(const std::string& target, const std::function<bool(const std::string&)>& write,
                            std::string& error) {
+    // Renaming over a device, a pipe or a folder would replace it with a plain file.
+    struct stat existing;
+    if (stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        error = "cannot replace " + target + ": not a regular file";
+        return false;
+    }
     const boost::filesystem::path targetPath(target);
     boost::filesystem::path folder = targetPath.parent_path();
     if (folder.empty()) folder = ".";

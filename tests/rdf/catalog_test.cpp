@@ -108,6 +108,21 @@ TEST(AtomicFile, FailedWriteKeepsTheOldFile) {
     EXPECT_EQ(listing(dir.path()), std::vector<std::string>{"out.owl"});
 }
 
+TEST(AtomicFile, NeverReplacesWhatIsNoRegularFile) {
+    testsupport::TempDir dir;
+    ASSERT_EQ(mkfifo(dir.file("pipe.owl").c_str(), 0600), 0);
+    ASSERT_EQ(mkdir(dir.file("folder.owl").c_str(), 0700), 0);
+    for (const char* name : {"pipe.owl", "folder.owl"}) {
+        std::string error;
+        EXPECT_FALSE(RdfCpp::writeTextAtomically(dir.file(name), "x", error)) << name;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    }
+    struct stat status;
+    ASSERT_EQ(stat(dir.file("pipe.owl").c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(listing(dir.path()), (std::vector<std::string>{"folder.owl", "pipe.owl"}));
+}
+
 TEST(AtomicFile, MissingFolderIsReportedNotThrown) {
     testsupport::TempDir dir;
     std::string error;
