@@ -105,26 +105,7 @@ void appendBlankLabel(std::string& out, const std::string& label) {
 }
 
 bool appendNTriplesTerm(std::string& out, const Term& term) {
-    switch (term.kind) {
-        case Term::Kind::Iri:
-            appendIriRef(out, term.value);
-            return true;
-        case Term::Kind::Blank:
-            appendBlankLabel(out, term.value);
-            return true;
-        case Term::Kind::Literal:
-            appendQuotedString(out, term.value);
-            if (!term.language.empty()) {
-                if (!isLanguageTag(term.language)) return false;
-                out += '@';
-                out += term.language;
-            } else if (!term.datatype.empty()) {
-                out += "^^";
-                appendIriRef(out, term.datatype);
-            }
-            return true;
-    }
-    return false;
+    return appendTerm(out, term, [](std::string& text, const std::string& iri) { appendIriRef(text, iri); });
 }
 
 bool isLanguageTag(const std::string& tag) {

@@ -15,7 +15,11 @@ void appendQuotedString(std::string& out, const std::string& text);
 // _:label; a label that is not a plain BLANK_NODE_LABEL (or could be mistaken for an encoded one) is
 // written as "x_" and the hex of its bytes, so distinct labels stay distinct.
 void appendBlankLabel(std::string& out, const std::string& label);
-// Any term in N-Triples form. False for a literal whose language tag the grammar cannot hold.
+// Any term, its IRIs (and a literal's datatype) written by appendIri(out, iri). False for a literal whose
+// language tag the grammar cannot hold.
+template <class IriWriter>
+bool appendTerm(std::string& out, const Term& term, IriWriter&& appendIri);
+// Any term in N-Triples form (appendTerm with appendIriRef).
 bool appendNTriplesTerm(std::string& out, const Term& term);
 
 // [a-zA-Z]+ ('-' [a-zA-Z0-9]+)*
@@ -24,5 +28,29 @@ bool isLanguageTag(const std::string& tag);
 bool isPrefixName(const std::string& name);
 // A local name Turtle accepts unescaped after "prefix:" (ASCII subset of PN_LOCAL; empty allowed).
 bool isLocalName(std::string_view name);
+
+template <class IriWriter>
+bool appendTerm(std::string& out, const Term& term, IriWriter&& appendIri) {
+    switch (term.kind) {
+        case Term::Kind::Iri:
+            appendIri(out, term.value);
+            return true;
+        case Term::Kind::Blank:
+            appendBlankLabel(out, term.value);
+            return true;
+        case Term::Kind::Literal:
+            appendQuotedString(out, term.value);
+            if (!term.language.empty()) {
+                if (!isLanguageTag(term.language)) return false;
+                out += '@';
+                out += term.language;
+            } else if (!term.datatype.empty()) {
+                out += "^^";
+                appendIri(out, term.datatype);
+            }
+            return true;
+    }
+    return false;
+}
 
 }  // namespace RdfCpp

@@ -28,26 +28,8 @@ void TurtleWriter::prefix(const std::string& name, const std::string& namespaceI
 }
 
 bool TurtleWriter::appendTerm(std::string& text, const Term& term) {
-    switch (term.kind) {
-        case Term::Kind::Iri:
-            prefixes_.appendIri(text, term.value);
-            return true;
-        case Term::Kind::Blank:
-            appendBlankLabel(text, term.value);
-            return true;
-        case Term::Kind::Literal:
-            appendQuotedString(text, term.value);
-            if (!term.language.empty()) {
-                if (!isLanguageTag(term.language)) return false;
-                text += '@';
-                text += term.language;
-            } else if (!term.datatype.empty()) {
-                text += "^^";
-                prefixes_.appendIri(text, term.datatype);
-            }
-            return true;
-    }
-    return false;
+    return RdfCpp::appendTerm(text, term,
+                              [this](std::string& out, const std::string& iri) { prefixes_.appendIri(out, iri); });
 }
 
 void TurtleWriter::endSubject() {
