@@ -3,6 +3,8 @@
 #include <boost/algorithm/string/predicate.hpp>
 #include <boost/filesystem/path.hpp>
 
+#include "cli/option_parser.h"
+
 namespace {
 
 std::string stemOf(const std::string& path) { return boost::filesystem::path(path).stem().string(); }
@@ -26,65 +28,52 @@ void printInstancesUsage(std::ostream& out) {
            "  --base IRI          namespace of the instance IRIs (default: http://sartell.example.org/models/\n"
            "                      followed by the model's file name without extension and '#'); the data\n"
            "                      ontology's IRI is the base without a final '#'\n"
-           "  -o FILE             output file, '-' for standard output (default: the model's name with .ttl or\n"
+           "  -o, --output FILE   output file, '-' for standard output (default: the model's name with .ttl or\n"
            "                      .nt in the current folder)\n"
            "  --format F          turtle or ntriples (default: from the extension of -o, else turtle)\n"
-           "  -q                  no summary line\n"
+           "  -q, --quiet         no summary line\n"
            "  --progress          a progress bar on standard error for models over 4 MB\n"
            "  -h, --help          this text\n"
            "\n"
+           "Options may be written --opt VALUE or --opt=VALUE; \"--\" ends the options.\n"
            "Exit status: 0 when everything converted, 1 when anything was left out (each fault has a message on\n"
            "standard error), 2 for usage errors.\n";
 }
 
 bool readInstancesOptions(const std::vector<std::string>& args, InstancesOptions& options, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= args.size()) {
-                error = "option " + arg + " needs a value";
-                return false;
-            }
-            target = args[++i];
-            return true;
+    auto into = [](std::string& target) {
+        return [&target](const std::string& value) {
+            target = value;
+            return std::string();
         };
-        if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "--schema") {
-            if (!value(options.schemaFile)) return false;
-        } else if (arg == "--uri") {
-            if (!value(options.ontologyUri)) return false;
-        } else if (arg == "--base") {
-            if (!value(options.base)) return false;
-        } else if (arg == "-o") {
-            if (!value(options.output)) return false;
-        } else if (arg == "--format") {
-            if (!value(options.format)) return false;
-            if (options.format != "turtle" && options.format != "ntriples") {
-                error = "unknown format '" + options.format + "' (turtle or ntriples)";
-                return false;
-            }
-        } else if (arg == "-q") {
-            options.quiet = true;
-        } else if (arg == "--progress") {
-            options.progress = true;
-        } else if (arg == "--force") {
-            options.force = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
-            return false;
-        } else if (!options.model.empty()) {
-            error = "more than one model: " + options.model + " and " + arg;
-            return false;
-        } else {
-            options.model = arg;
-        }
-    }
+    };
+    OptionParser parser;
+    parser.flag("help", 'h', [&] { options.help = true; });
+    parser.value("schema", 0, into(options.schemaFile));
+    parser.value("uri", 0, into(options.ontologyUri));
+    parser.value("base", 0, into(options.base));
+    parser.value("output", 'o', into(options.output));
+    parser.value("format", 0, [&](const std::string& value) {
+        options.format = value;
+        if (value == "turtle" || value == "ntriples") return std::string();
+        return "unknown format '" + value + "' (turtle or ntriples)";
+    });
+    parser.flag("quiet", 'q', [&] { options.quiet = true; });
+    parser.flag("progress", 0, [&] { options.progress = true; });
+    parser.flag("force", 0, [&] { options.force = true; });
+
+    std::vector<std::string> operands;
+    if (!parser.parse(args, operands, error)) return false;
     if (options.help) return true;
-    if (options.model.empty()) {
+    if (operands.size() > 1) {
+        error = "more than one model: " + operands[0] + " and " + operands[1];
+        return false;
+    }
+    if (operands.empty()) {
         error = "no model file given";
         return false;
     }
+    options.model = operands[0];
     if (options.schemaFile.empty()) {
         error = "--schema FILE.exp is required";
         return false;
