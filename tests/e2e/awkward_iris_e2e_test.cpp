@@ -13,7 +13,7 @@ using testsupport::TempDir;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 const std::string owlcheck = e2e::owlcheckLauncher();
 
 const char* const awkwardIris[] = {

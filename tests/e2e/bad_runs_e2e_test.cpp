@@ -17,7 +17,7 @@ using testsupport::writeFile;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 const std::string exampleIri = "http://example.org/onto/Example";
 
 using Snapshot = std::map<std::string, std::string>;

@@ -11,7 +11,7 @@ using testsupport::readFile;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 
 size_t indexOf(const std::vector<std::string>& lines, const std::string& line, size_t from = 0) {
     auto it = std::find(lines.begin() + std::min(from, lines.size()), lines.end(), line);

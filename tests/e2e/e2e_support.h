@@ -7,6 +7,9 @@
 
 namespace e2e {
 
+// The example schema the project ships.
+inline const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+
 struct Conversion {
     testsupport::TempDir repository;
     testsupport::RunResult run;

@@ -14,7 +14,7 @@ using e2e::Conversion;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 
 struct GoldenCase {
     const char* name;

@@ -14,7 +14,7 @@ using testsupport::writeFile;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 
 bool has(const TempDir& dir, const std::string& name) {
     const auto files = e2e::listFiles(dir.path());

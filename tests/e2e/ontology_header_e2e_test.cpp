@@ -11,7 +11,7 @@ using e2e::Conversion;
 
 namespace {
 
-const std::string exampleSchema = std::string(SARTELL_SOURCE_DIR) + "/examples/example.exp";
+using e2e::exampleSchema;
 // "ifc" in the URI, so that switch 5 writes the rules ontology too.
 const char* const ontologyUri = "https://example.org/ifc/Example";
 
