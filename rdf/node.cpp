@@ -4,58 +4,13 @@
 #include <utility>
 
 #include "rdf/parse_session.h"
+#include "rdf/printed_form.h"
 #include "rdf/redland_handles.h"
 
 namespace Redland {
 namespace {
 
 const unsigned char* bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.c_str()); }
-
-bool plainIriCharacter(unsigned char c) {
-    return c > 0x20 && c < 0x7f && c != '<' && c != '>' && c != '"' && c != '\\' && c != '{' && c != '}' && c != '|' &&
-           c != '^' && c != '`';
-}
-
-bool plainBlankIdCharacter(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Text that the N-Triples writer passes through unescaped is framed here directly: raptor's writer sets up
-// an output stream per call, which dominated the cost of building nodes.
-bool framePlain(const unsigned char* text, size_t length, bool (*plain)(unsigned char), const char* open,
-                std::string& out) {
-    for (size_t i = 0; i < length; ++i) {
-        if (!plain(text[i])) return false;
-    }
-    out.reserve(length + 4);
-    out = open;
-    out.append(reinterpret_cast<const char*>(text), length);
-    out += '>';
-    return true;
-}
-
-// librdf's N-Triples writing of the term, blank nodes in angle brackets.
-std::string printedForm(librdf_node* node) {
-    std::string text;
-    if (!node) return text;
-    if (node->type == RAPTOR_TERM_TYPE_URI) {
-        size_t length = 0;
-        const unsigned char* iri = raptor_uri_as_counted_string(node->value.uri, &length);
-        if (iri && length > 0 && framePlain(iri, length, plainIriCharacter, "<", text)) return text;
-    } else if (node->type == RAPTOR_TERM_TYPE_BLANK) {
-        const raptor_term_blank_value& blank = node->value.blank;
-        if (blank.string && blank.string_len > 0 && plainBlankIdCharacter(blank.string[0]) &&
-            framePlain(blank.string, blank.string_len, plainBlankIdCharacter, "<_:", text))
-            return text;
-    }
-    size_t length = 0;
-    unsigned char* written = raptor_term_to_counted_string(node, &length);
-    if (!written) return std::string();
-    text.assign(reinterpret_cast<const char*>(written), length);
-    raptor_free_memory(written);
-    if (node->type == RAPTOR_TERM_TYPE_BLANK) text = "<" + text + ">";
-    return text;
-}
 
 // Where an IRI's local name starts: after its first "#", else after its last "/", else at its start.
 size_t localNameStart(const std::string& iri) {
