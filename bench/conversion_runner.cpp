@@ -12,7 +12,6 @@
 
 #include "cli/conversion_driver.h"
 #include "express/parser.h"
-#include "rdf/model.h"
 #include "rdf/world.h"
 
 namespace {
@@ -36,25 +35,46 @@ int convert(int argc, char** argv) {
     return converted ? 0 : 1;
 }
 
+// Reads file into a librdf model of its own storage, as raptor's serializers are fed in other tools.
+librdf_model* readIntoLibrdf(const char* file, librdf_storage* storage, librdf_serializer* serializer) {
+    librdf_world* world = Redland::getWorld();
+    librdf_model* model = librdf_new_model(world, storage, nullptr);
+    const std::string name(file);
+    const bool ntriples = name.size() > 3 && name.compare(name.size() - 3, 3, ".nt") == 0;
+    librdf_parser* parser = librdf_new_parser(world, ntriples ? "ntriples" : "rdfxml", nullptr, nullptr);
+    unsigned char* uriText = raptor_uri_filename_to_uri_string(file);
+    librdf_uri* uri = librdf_new_uri(world, uriText);
+    const bool parsed = model && parser && uri && librdf_parser_parse_into_model(parser, uri, uri, model) == 0;
+    for (int i = 0; parsed && i < librdf_parser_get_namespaces_seen_count(parser); ++i) {
+        const char* prefix = librdf_parser_get_namespaces_seen_prefix(parser, i);
+        librdf_uri* ns = librdf_parser_get_namespaces_seen_uri(parser, i);
+        if (prefix && ns) librdf_serializer_set_namespace(serializer, ns, prefix);
+    }
+    if (uri) librdf_free_uri(uri);
+    raptor_free_memory(uriText);
+    if (parser) librdf_free_parser(parser);
+    if (!parsed && model) librdf_free_model(model);
+    return parsed ? model : nullptr;
+}
+
 int raptorWrite(int argc, char** argv) {
     if (argc < 5) return 2;
     const std::string format = argv[2], folder = argv[3];
     double total = 0;
     for (int i = 4; i < argc; ++i) {
-        Redland::Model model;
-        if (!model.loadFromFile(argv[i])) return 1;
         librdf_serializer* serializer = librdf_new_serializer(Redland::getWorld(), format.c_str(), nullptr, nullptr);
-        if (!serializer) return 1;
-        for (const auto& [ns, prefix] : model.getPrefixes()) {
-            librdf_uri* uri = librdf_new_uri(Redland::getWorld(), reinterpret_cast<const unsigned char*>(ns.c_str()));
-            librdf_serializer_set_namespace(serializer, uri, prefix.empty() ? nullptr : prefix.c_str());
-            librdf_free_uri(uri);
+        librdf_storage* storage = librdf_new_storage(Redland::getWorld(), "trees", "floor", nullptr);
+        librdf_model* model = serializer && storage ? readIntoLibrdf(argv[i], storage, serializer) : nullptr;
+        int failed = 1;
+        if (model) {
+            const std::string out = folder + "/raptor-" + std::to_string(i) + "." + format;
+            const auto start = std::chrono::steady_clock::now();
+            failed = librdf_serializer_serialize_model_to_file(serializer, out.c_str(), nullptr, model);
+            total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            librdf_free_model(model);
         }
-        const std::string out = folder + "/raptor-" + std::to_string(i) + "." + format;
-        const auto start = std::chrono::steady_clock::now();
-        const int failed = librdf_serializer_serialize_model_to_file(serializer, out.c_str(), nullptr, model.get());
-        total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        librdf_free_serializer(serializer);
+        if (storage) librdf_free_storage(storage);
+        if (serializer) librdf_free_serializer(serializer);
         if (failed) return 1;
     }
     std::printf("%.1f\n", total);

@@ -12,6 +12,7 @@
 #include "rdf/parse_session.h"
 #include "rdf/rdfxml_writer.h"
 #include "rdf/redland_handles.h"
+#include "rdf/scratch_model.h"
 #include "rdf/turtle_writer.h"
 #include "rdf/vocabulary.h"
 
@@ -19,7 +20,6 @@ namespace Redland {
 namespace {
 
 const char* const SERIALIZATION_MARKER = "Serialized using C++ RDF";
-const char* const ITERATOR_ERROR = "failed to return iterator for searching in Imported Ontologies";
 const char* const PARSE_ERROR = "failed parsing the RDF model";
 
 struct ParserDeleter {
@@ -31,9 +31,6 @@ struct SerializerDeleter {
 struct UriDeleter {
     void operator()(librdf_uri* u) const { librdf_free_uri(u); }
 };
-struct IteratorDeleter {
-    void operator()(librdf_iterator* i) const { librdf_free_iterator(i); }
-};
 struct QueryDeleter {
     void operator()(librdf_query* q) const { librdf_free_query(q); }
 };
@@ -43,7 +40,6 @@ struct ResultsDeleter {
 using ParserPtr = std::unique_ptr<librdf_parser, ParserDeleter>;
 using SerializerPtr = std::unique_ptr<librdf_serializer, SerializerDeleter>;
 using UriPtr = std::unique_ptr<librdf_uri, UriDeleter>;
-using IteratorPtr = std::unique_ptr<librdf_iterator, IteratorDeleter>;
 
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
@@ -62,19 +58,6 @@ ParserPtr newParser(int attempt) {
     }
 }
 const int PARSER_ATTEMPTS = 3;
-
-// Collects every node of a librdf iterator (which the caller hands over); throws when librdf made none.
-bool collect(librdf_iterator* iterator, std::set<Node>& out) {
-    IteratorPtr owned(iterator);
-    if (!owned) throw ITERATOR_ERROR;
-    for (; !librdf_iterator_end(iterator); librdf_iterator_next(iterator))
-        out.insert(shareNode(static_cast<librdf_node*>(librdf_iterator_get_object(iterator))));
-    return !out.empty();
-}
-
-struct StreamDeleter {
-    void operator()(librdf_stream* s) const { librdf_free_stream(s); }
-};
 
 std::string uriText(librdf_uri* uri) {
     size_t length = 0;
@@ -119,35 +102,16 @@ bool setNamespaces(librdf_serializer* serializer, const std::map<std::string, st
 
 }  // namespace
 
-Model::Model() {
-    librdf_world* world = getWorld();
-    // "trees" keeps the statements in balanced trees: the plain "memory" store scans a list and turns quadratic
-    // on large ontologies, and "hashes" in memory took a third longer and half again the memory. Without
-    // options "trees" keeps four orderings; subject-first and object-first serve every look-up the graph
-    // makes (by subject, by object, by predicate and object) and save a fifth of the time and 3 MB on IFC4.
-    storage_ = librdf_new_storage(world, "trees", "sartell", "index-ops='yes'");
-    if (storage_) model_ = librdf_new_model(world, storage_, nullptr);
-}
+int Model::countStatements() { return static_cast<int>(store_.size()); }
 
-Model::~Model() {
-    if (model_) librdf_free_model(model_);
-    if (storage_) librdf_free_storage(storage_);
-}
-
-int Model::countStatements() {
-    if (!model_) return 0;
-    int size = librdf_model_size(model_);
-    return size >= 0 ? size : RdfCpp::Graph::countStatements();
+bool Model::addTriple(const Node& s, const Node& p, const Node& o) {
+    const bool added = open_ && store_.add(s, p, o);
+    if (added) touch();
+    return added;
 }
 
 bool Model::addStatement(const Statement& statement) {
-    if (!model_) return false;
-    const bool started = transactionStart();
-    librdf_statement* st = raw(statement);
-    bool added = st && librdf_statement_is_complete(st) && librdf_model_add_statement(model_, st) == 0;
-    if (added) touch();
-    if (started) transactionCommit();
-    return added;
+    return addTriple(statement.subject(), statement.predicate(), statement.object());
 }
 
 bool Model::addStatements(const std::vector<Statement>& statements) {
@@ -158,12 +122,8 @@ bool Model::addStatements(const std::vector<Statement>& statements) {
 }
 
 bool Model::removeStatement(const Statement& statement) {
-    if (!model_) return false;
-    const bool started = transactionStart();
-    librdf_statement* st = raw(statement);
-    bool removed = st && librdf_statement_is_complete(st) && librdf_model_remove_statement(model_, st) == 0;
+    const bool removed = open_ && store_.remove(statement.subject(), statement.predicate(), statement.object());
     if (removed) touch();
-    if (started) transactionCommit();
     return removed;
 }
 
@@ -174,29 +134,23 @@ bool Model::removeStatements(const std::vector<Statement>& statements) {
     return true;
 }
 
+bool Model::containsStatement(const Statement& statement) {
+    return open_ && store_.contains(statement.subject(), statement.predicate(), statement.object());
+}
+
 bool Model::get_sources(const Node& arc, const Node& target, std::vector<Node>& out) {
     out.clear();
-    if (!model_ || !arc.isValid() || !target.isValid()) return false;
     std::set<Node> found;
-    try {
-        collect(librdf_model_get_sources(model_, raw(arc), raw(target)), found);
-    } catch (const char* error) {
-        std::cout << "Model::get_sources - " << error << std::endl;
-        return false;
-    }
+    if (!open_ || !arc.isValid() || !target.isValid()) return false;
+    store_.sources(arc, target, found);
     return toVector(found, out);
 }
 
 bool Model::get_arcs(const Node& source, const Node& target, std::vector<Node>& out) {
     out.clear();
-    if (!model_ || !source.isValid() || !target.isValid()) return false;
     std::set<Node> found;
-    try {
-        collect(librdf_model_get_arcs(model_, raw(source), raw(target)), found);
-    } catch (const char* error) {
-        std::cout << "Model::get_arcs - " << error << std::endl;
-        return false;
-    }
+    if (!open_ || !source.isValid() || !target.isValid()) return false;
+    store_.arcs(source, target, found);
     return toVector(found, out);
 }
 
@@ -209,62 +163,29 @@ bool Model::get_targets(const Node& source, const Node& arc, std::vector<Node>& 
 
 bool Model::get_targets(const Node& source, const Node& arc, std::set<Node>& out) {
     out.clear();
-    if (!model_ || !source.isValid() || !arc.isValid()) return false;
-    try {
-        return collect(librdf_model_get_targets(model_, raw(source), raw(arc)), out);
-    } catch (const char* error) {
-        std::cout << "Model::get_targets - " << error << std::endl;
-        out.clear();
-        return false;
-    }
+    return open_ && source.isValid() && arc.isValid() && store_.targets(source, arc, out);
 }
 
 bool Model::get_arcs_in(const Node& node, std::set<Node>& out) {
     out.clear();
-    if (!model_ || !node.isValid()) return false;
-    try {
-        return collect(librdf_model_get_arcs_in(model_, raw(node)), out);
-    } catch (const char* error) {
-        std::cout << "Model::get_arcs_in - " << error << std::endl;
-        out.clear();
-        return false;
-    }
+    return open_ && node.isValid() && store_.arcsIn(node, out);
 }
 
 bool Model::get_arcs_out(const Node& node, std::set<Node>& out) {
     out.clear();
-    if (!model_ || !node.isValid()) return false;
-    try {
-        return collect(librdf_model_get_arcs_out(model_, raw(node)), out);
-    } catch (const char* error) {
-        std::cout << "Model::get_arcs_out - " << error << std::endl;
-        out.clear();
-        return false;
-    }
-}
-
-bool Model::transactionStart() {
-    if (!model_ || inTransaction_) return false;
-    if (librdf_model_transaction_start(model_) != 0) return false;
-    inTransaction_ = true;
-    return true;
-}
-
-bool Model::transactionCommit() {
-    if (!model_ || !inTransaction_) return false;
-    if (librdf_model_transaction_commit(model_) != 0) return false;
-    inTransaction_ = false;
-    return true;
+    return open_ && node.isValid() && store_.arcsOut(node, out);
 }
 
 bool Model::serializeToString(std::string& out, const std::map<std::string, std::string>& prefixes,
                               const std::string& serializerName) {
     out.clear();
-    if (!model_) return false;
+    if (!open_) return false;
     SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
     if (!serializer) return false;
     setNamespaces(serializer.get(), prefixes);
-    unsigned char* text = librdf_serializer_serialize_model_to_string(serializer.get(), nullptr, model_);
+    const ScratchModel copy(store_);
+    if (!copy.get()) return false;
+    unsigned char* text = librdf_serializer_serialize_model_to_string(serializer.get(), nullptr, copy.get());
     if (!text) return false;
     out = reinterpret_cast<const char*>(text);
     librdf_free_memory(text);
@@ -272,7 +193,7 @@ bool Model::serializeToString(std::string& out, const std::map<std::string, std:
 }
 
 bool Model::loadFromFile(const std::string& path) {
-    if (!model_) return false;
+    if (!open_) return false;
     boost::system::error_code ignored;
     if (!boost::filesystem::is_regular_file(path, ignored)) return false;
     // Read through a file handle: raptor's file-URI round trip loses names holding "#" or "%".
@@ -287,10 +208,11 @@ bool Model::loadFromFile(const std::string& path) {
         const int attempt = tried == 0 ? firstAttempt : (tried <= firstAttempt ? tried - 1 : tried);
         ParserPtr parser = newParser(attempt);
         FilePtr file(std::fopen(path.c_str(), "rb"));
-        if (!parser || !file) continue;
+        ScratchModel parsed;  // a failed attempt leaves nothing behind
+        if (!parser || !file || !parsed.get()) continue;
         ParseSession session;
-        if (librdf_parser_parse_file_handle_into_model(parser.get(), file.get(), 0, base.get(), model_) != 0 ||
-            session.hadErrors())
+        if (librdf_parser_parse_file_handle_into_model(parser.get(), file.get(), 0, base.get(), parsed.get()) != 0 ||
+            session.hadErrors() || !parsed.copyInto(store_))
             continue;
         collectNamespaces(parser.get(), true);
         return true;
@@ -300,16 +222,17 @@ bool Model::loadFromFile(const std::string& path) {
 }
 
 bool Model::loadFromString(const std::string& content) {
-    if (!model_) return false;
+    if (!open_) return false;
     UriPtr base(librdf_new_uri(getWorld(), reinterpret_cast<const unsigned char*>("www")));
     for (int attempt = 0; base && attempt < PARSER_ATTEMPTS; ++attempt) {
         ParserPtr parser = newParser(attempt);
-        if (!parser) continue;
+        ScratchModel parsed;
+        if (!parser || !parsed.get()) continue;
         ParseSession session;
         if (librdf_parser_parse_counted_string_into_model(parser.get(),
                                                           reinterpret_cast<const unsigned char*>(content.data()),
-                                                          content.size(), base.get(), model_) != 0 ||
-            session.hadErrors())
+                                                          content.size(), base.get(), parsed.get()) != 0 ||
+            session.hadErrors() || !parsed.copyInto(store_))
             continue;
         collectNamespaces(parser.get(), false);
         return true;
@@ -331,11 +254,8 @@ void Model::collectNamespaces(librdf_parser* parser, bool recordUris) {
 }
 
 bool Model::close() {
-    if (model_) librdf_free_model(model_);
-    if (storage_) librdf_free_storage(storage_);
-    model_ = nullptr;
-    storage_ = nullptr;
-    inTransaction_ = false;
+    store_.clear();
+    open_ = false;
     clear();
     return true;
 }
@@ -345,23 +265,17 @@ bool Model::hasOwnWriter(const std::string& serializerName) {
 }
 
 bool Model::writeStatements(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes) {
-    if (!model_) return false;
+    if (!open_) return false;
     for (const auto& [ns, prefix] : prefixes) sink.prefix(prefix, ns);
-    std::unique_ptr<librdf_stream, StreamDeleter> stream(librdf_model_as_stream(model_));
-    if (!stream) return false;
-    for (; !librdf_stream_end(stream.get()); librdf_stream_next(stream.get())) {
-        librdf_statement* st = librdf_stream_get_object(stream.get());
-        if (!st || !sink.triple(termOf(librdf_statement_get_subject(st)), termOf(librdf_statement_get_predicate(st)),
-                                termOf(librdf_statement_get_object(st))))
-            return false;
-    }
-    return true;
+    return store_.visitInOrder([&sink](const Node& s, const Node& p, const Node& o) {
+        return sink.triple(termOf(raw(s)), termOf(raw(p)), termOf(raw(o)));
+    });
 }
 
 bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, const std::string& fileName,
                             const std::string& serializerName) {
     if (hasOwnWriter(serializerName)) {
-        if (fileName.empty() || !model_ || !prepareFolder(fileName)) return false;
+        if (fileName.empty() || !open_ || !prepareFolder(fileName)) return false;
         stampSerializationComment();
         return writeOwnFormat(fileName, serializerName, prefixes);
     }
@@ -372,7 +286,7 @@ bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, 
 }
 
 bool Model::serialize(const std::string& fileName, const std::string& serializerName, librdf_serializer* serializer) {
-    if (fileName.empty() || !model_) return false;
+    if (fileName.empty() || !open_) return false;
     SerializerPtr ownSerializer;
     if (!serializer && !hasOwnWriter(serializerName)) {
         ownSerializer.reset(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
@@ -422,7 +336,9 @@ bool Model::writeWithRaptor(const std::string& fileName, librdf_serializer* seri
     // Through our own handle: raptor neither checks its writes nor the close, so a full disk went unnoticed.
     FILE* file = std::fopen(fileName.c_str(), "wb");
     if (!file) return false;
-    const bool serialized = librdf_serializer_serialize_model_to_file_handle(serializer, file, nullptr, model_) == 0;
+    const ScratchModel copy(store_);
+    const bool serialized =
+        copy.get() && librdf_serializer_serialize_model_to_file_handle(serializer, file, nullptr, copy.get()) == 0;
     const bool written = std::fflush(file) == 0 && !std::ferror(file);
     return std::fclose(file) == 0 && serialized && written;
 }
@@ -430,7 +346,7 @@ bool Model::writeWithRaptor(const std::string& fileName, librdf_serializer* seri
 bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
     if (clearResults) query.results.clear();
     std::string text = query.text();
-    if (text.empty() || !model_) return false;
+    if (text.empty() || !open_) return false;
     // Rasqal 0.9.33 leaks the rows of every DISTINCT query; run it without and drop repeated rows here.
     const std::string distinct = "SELECT DISTINCT ";
     const size_t at = text.find(distinct);
@@ -438,7 +354,9 @@ bool Model::query(RdfCpp::SparqlQuery& query, bool clearResults) {
     std::unique_ptr<librdf_query, QueryDeleter> q(
         librdf_new_query(getWorld(), "sparql", nullptr, reinterpret_cast<const unsigned char*>(text.c_str()), nullptr));
     if (!q) return false;
-    std::unique_ptr<librdf_query_results, ResultsDeleter> results(librdf_model_query_execute(model_, q.get()));
+    const ScratchModel copy(store_);
+    if (!copy.get()) return false;
+    std::unique_ptr<librdf_query_results, ResultsDeleter> results(librdf_model_query_execute(copy.get(), q.get()));
     if (!results || !librdf_query_results_is_bindings(results.get())) return false;
     std::set<std::map<std::string, Node>> seen;
     for (; !librdf_query_results_finished(results.get()); librdf_query_results_next(results.get())) {

@@ -14,9 +14,6 @@ namespace Redland {
 class Handles {
 public:
     static librdf_node* node(const Node& node) { return static_cast<librdf_node*>(node.node_); }
-    static librdf_statement* statement(const Statement& statement) {
-        return static_cast<librdf_statement*>(statement.statement_);
-    }
     static raptor_uri* uri(const URI& uri) { return uri.uri_; }
     static Node adoptNode(librdf_node* n) { return Node(static_cast<void*>(n)); }
     static URI adoptUri(raptor_uri* uri) {
@@ -28,7 +25,6 @@ public:
 
 // Shared, not transferred.
 inline librdf_node* raw(const Node& node) { return Handles::node(node); }
-inline librdf_statement* raw(const Statement& statement) { return Handles::statement(statement); }
 inline raptor_uri* raw(const URI& uri) { return Handles::uri(uri); }
 
 // Takes over the caller's reference to n (n may be null).

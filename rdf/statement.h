@@ -1,23 +1,24 @@
 #pragma once
+#include <utility>
+
 #include "rdf/node.h"
 
 namespace Redland {
 
-// Owns one librdf statement built from references of its own to the three nodes (null parts allowed).
+// One statement: its three nodes, each holding a reference of its own (null parts allowed).
 class Statement {
 public:
-    Statement(const Node& subject, const Node& predicate, const Node& object);
-    Statement(const Statement& other);
-    Statement& operator=(Statement other) noexcept;
-    ~Statement();
+    Statement(Node subject, Node predicate, Node object)
+        : subject_(std::move(subject)), predicate_(std::move(predicate)), object_(std::move(object)) {}
 
-    Node subject() const;
-    Node predicate() const;
-    Node object() const;
+    const Node& subject() const { return subject_; }
+    const Node& predicate() const { return predicate_; }
+    const Node& object() const { return object_; }
 
 private:
-    friend class Handles;
-    void* statement_ = nullptr;  // a librdf_statement, an unnamed struct like librdf_node
+    Node subject_;
+    Node predicate_;
+    Node object_;
 };
 
 }  // namespace Redland

@@ -1,0 +1,269 @@
+#include "rdf/statement_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+#include "rdf/redland_handles.h"
+
+namespace Redland {
+namespace {
+
+const uint32_t TOMBSTONE = UINT32_MAX;
+
+size_t mix(uint32_t s, uint32_t p, uint32_t o) {
+    uint64_t h = (static_cast<uint64_t>(s) * 0x9E3779B97F4A7C15ULL) ^ (static_cast<uint64_t>(p) << 21) ^ o;
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    return static_cast<size_t>(h ^ (h >> 32));
+}
+
+bool allowed(const Node& s, const Node& p, const Node& o) {
+    return (s.isResource() || s.isBlank()) && p.isResource() && o.isValid();
+}
+
+// librdf's "trees" storage order of two terms.
+int compareTerms(const librdf_node* a, const librdf_node* b) {
+    if (a == b) return 0;
+    if (a->type != b->type) return static_cast<int>(b->type) - static_cast<int>(a->type);
+    switch (a->type) {
+        case RAPTOR_TERM_TYPE_URI:
+            return raptor_uri_compare(a->value.uri, b->value.uri);
+        case RAPTOR_TERM_TYPE_LITERAL: {
+            const raptor_term_literal_value& x = a->value.literal;
+            const raptor_term_literal_value& y = b->value.literal;
+            if (int r = raptor_uri_compare(x.datatype, y.datatype)) return r;
+            if (int r = std::strcmp(reinterpret_cast<const char*>(x.string), reinterpret_cast<const char*>(y.string)))
+                return r;
+            // Texts that agree up to a NUL, and language tags that agree as far as the shorter goes, are one
+            // term to librdf; here they stay two, in the order of their whole bytes.
+            const std::string_view xs(reinterpret_cast<const char*>(x.string), x.string_len);
+            const std::string_view ys(reinterpret_cast<const char*>(y.string), y.string_len);
+            if (int r = xs.compare(ys)) return r;
+            const std::string_view xl(x.language ? reinterpret_cast<const char*>(x.language) : "", x.language_len);
+            const std::string_view yl(y.language ? reinterpret_cast<const char*>(y.language) : "", y.language_len);
+            return xl.compare(yl);
+        }
+        case RAPTOR_TERM_TYPE_BLANK:
+            return std::strcmp(reinterpret_cast<const char*>(a->value.blank.string),
+                               reinterpret_cast<const char*>(b->value.blank.string));
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+uint32_t StatementStore::termId(const Node& node) const {
+    const auto& ids = idsFor(node);
+    auto found = ids.find(node.toString());
+    return found == ids.end() ? NONE : found->second;
+}
+
+uint32_t StatementStore::internTerm(const Node& node) {
+    auto& ids = node.isBlank() ? blankIds_ : termIds_;
+    auto found = ids.find(node.toString());
+    if (found != ids.end()) return found->second;
+    const uint32_t id = static_cast<uint32_t>(terms_.size());
+    terms_.push_back(node);
+    chains_.emplace_back();
+    ids.emplace(terms_.back().toString(), id);
+    return id;
+}
+
+size_t StatementStore::slotOf(uint32_t s, uint32_t p, uint32_t o) const {
+    const size_t mask = slots_.size() - 1;
+    size_t at = mix(s, p, o) & mask;
+    size_t firstFree = SIZE_MAX;
+    for (;; at = (at + 1) & mask) {
+        const uint32_t slot = slots_[at];
+        if (slot == 0) return firstFree != SIZE_MAX ? firstFree : at;
+        if (slot == TOMBSTONE) {
+            if (firstFree == SIZE_MAX) firstFree = at;
+            continue;
+        }
+        const Entry& e = entries_[slot - 1];
+        if (e.subject == s && e.predicate == p && e.object == o) return at;
+    }
+}
+
+uint32_t StatementStore::find(uint32_t s, uint32_t p, uint32_t o) const {
+    if (slots_.empty() || s == NONE || p == NONE || o == NONE) return NONE;
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = mix(s, p, o) & mask;; at = (at + 1) & mask) {
+        const uint32_t slot = slots_[at];
+        if (slot == 0) return NONE;
+        if (slot == TOMBSTONE) continue;
+        const Entry& e = entries_[slot - 1];
+        if (e.subject == s && e.predicate == p && e.object == o) return slot - 1;
+    }
+}
+
+void StatementStore::growSlots() {
+    size_t capacity = 64;
+    while (capacity < live_ * 4) capacity *= 2;
+    slots_.assign(capacity, 0);
+    usedSlots_ = live_;
+    for (uint32_t i = 0; i < entries_.size(); ++i) {
+        const Entry& e = entries_[i];
+        if (e.subject == NONE) continue;
+        slots_[slotOf(e.subject, e.predicate, e.object)] = i + 1;
+    }
+}
+
+bool StatementStore::add(const Node& subject, const Node& predicate, const Node& object) {
+    if (!allowed(subject, predicate, object)) return false;
+    const uint32_t s = internTerm(subject), p = internTerm(predicate), o = internTerm(object);
+    if (find(s, p, o) != NONE) return true;
+    // Keeps the table at most half full, tombstones counted, so that every probe ends.
+    if ((usedSlots_ + 1) * 2 > slots_.size()) growSlots();
+    uint32_t entry;
+    if (!freeEntries_.empty()) {
+        entry = freeEntries_.back();
+        freeEntries_.pop_back();
+    } else {
+        entry = static_cast<uint32_t>(entries_.size());
+        entries_.emplace_back();
+    }
+    Chains& ofSubject = chains_[s];
+    Chains& ofObject = chains_[o];
+    entries_[entry] = Entry{s, p, o, ofSubject.firstAsSubject, NONE, ofObject.firstAsObject, NONE};
+    if (ofSubject.firstAsSubject != NONE) entries_[ofSubject.firstAsSubject].previousOfSubject = entry;
+    if (ofObject.firstAsObject != NONE) entries_[ofObject.firstAsObject].previousOfObject = entry;
+    ofSubject.firstAsSubject = entry;
+    ofObject.firstAsObject = entry;
+    const size_t at = slotOf(s, p, o);
+    if (slots_[at] == 0) ++usedSlots_;
+    slots_[at] = entry + 1;
+    ++live_;
+    return true;
+}
+
+void StatementStore::unlink(uint32_t entry) {
+    Entry& e = entries_[entry];
+    if (e.previousOfSubject != NONE)
+        entries_[e.previousOfSubject].nextOfSubject = e.nextOfSubject;
+    else
+        chains_[e.subject].firstAsSubject = e.nextOfSubject;
+    if (e.nextOfSubject != NONE) entries_[e.nextOfSubject].previousOfSubject = e.previousOfSubject;
+    if (e.previousOfObject != NONE)
+        entries_[e.previousOfObject].nextOfObject = e.nextOfObject;
+    else
+        chains_[e.object].firstAsObject = e.nextOfObject;
+    if (e.nextOfObject != NONE) entries_[e.nextOfObject].previousOfObject = e.previousOfObject;
+}
+
+bool StatementStore::remove(const Node& subject, const Node& predicate, const Node& object) {
+    if (!allowed(subject, predicate, object)) return false;
+    const uint32_t entry = find(termId(subject), termId(predicate), termId(object));
+    if (entry == NONE) return true;
+    Entry& e = entries_[entry];
+    slots_[slotOf(e.subject, e.predicate, e.object)] = TOMBSTONE;
+    unlink(entry);
+    e.subject = NONE;
+    freeEntries_.push_back(entry);
+    --live_;
+    return true;
+}
+
+bool StatementStore::contains(const Node& subject, const Node& predicate, const Node& object) const {
+    return find(termId(subject), termId(predicate), termId(object)) != NONE;
+}
+
+void StatementStore::clear() {
+    termIds_.clear();
+    blankIds_.clear();
+    terms_.clear();
+    chains_.clear();
+    entries_.clear();
+    freeEntries_.clear();
+    slots_.clear();
+    usedSlots_ = 0;
+    live_ = 0;
+}
+
+template <typename Take>
+void StatementStore::walk(uint32_t first, bool bySubject, Take take) const {
+    for (uint32_t at = first; at != NONE;) {
+        const Entry& e = entries_[at];
+        take(e);
+        at = bySubject ? e.nextOfSubject : e.nextOfObject;
+    }
+}
+
+bool StatementStore::targets(const Node& subject, const Node& predicate, std::set<Node>& out) const {
+    const uint32_t s = termId(subject), p = termId(predicate);
+    if (s == NONE || p == NONE) return false;
+    const size_t before = out.size();
+    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) {
+        if (e.predicate == p) out.insert(terms_[e.object]);
+    });
+    return out.size() > before;
+}
+
+bool StatementStore::sources(const Node& predicate, const Node& object, std::set<Node>& out) const {
+    const uint32_t p = termId(predicate), o = termId(object);
+    if (p == NONE || o == NONE) return false;
+    const size_t before = out.size();
+    walk(chains_[o].firstAsObject, false, [&](const Entry& e) {
+        if (e.predicate == p) out.insert(terms_[e.subject]);
+    });
+    return out.size() > before;
+}
+
+bool StatementStore::arcs(const Node& subject, const Node& object, std::set<Node>& out) const {
+    const uint32_t s = termId(subject), o = termId(object);
+    if (s == NONE || o == NONE) return false;
+    const size_t before = out.size();
+    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) {
+        if (e.object == o) out.insert(terms_[e.predicate]);
+    });
+    return out.size() > before;
+}
+
+bool StatementStore::arcsOut(const Node& subject, std::set<Node>& out) const {
+    const uint32_t s = termId(subject);
+    if (s == NONE) return false;
+    const size_t before = out.size();
+    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) { out.insert(terms_[e.predicate]); });
+    return out.size() > before;
+}
+
+bool StatementStore::arcsIn(const Node& object, std::set<Node>& out) const {
+    const uint32_t o = termId(object);
+    if (o == NONE) return false;
+    const size_t before = out.size();
+    walk(chains_[o].firstAsObject, false, [&](const Entry& e) { out.insert(terms_[e.predicate]); });
+    return out.size() > before;
+}
+
+bool StatementStore::visitInOrder(const Visitor& visit) const {
+    // Ranking the terms once leaves the statements to be sorted on numbers.
+    std::vector<uint32_t> byTerm(terms_.size());
+    std::iota(byTerm.begin(), byTerm.end(), 0u);
+    std::sort(byTerm.begin(), byTerm.end(),
+              [&](uint32_t a, uint32_t b) { return compareTerms(raw(terms_[a]), raw(terms_[b])) < 0; });
+    std::vector<uint32_t> rank(terms_.size());
+    for (uint32_t i = 0; i < byTerm.size(); ++i) rank[byTerm[i]] = i;
+    byTerm = std::vector<uint32_t>();
+
+    std::vector<uint32_t> order;
+    order.reserve(live_);
+    for (uint32_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].subject != NONE) order.push_back(i);
+    }
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        const Entry& x = entries_[a];
+        const Entry& y = entries_[b];
+        if (x.subject != y.subject) return rank[x.subject] < rank[y.subject];
+        if (x.predicate != y.predicate) return rank[x.predicate] < rank[y.predicate];
+        return rank[x.object] < rank[y.object];
+    });
+    for (uint32_t at : order) {
+        const Entry& e = entries_[at];
+        if (!visit(terms_[e.subject], terms_[e.predicate], terms_[e.object])) return false;
+    }
+    return true;
+}
+
+}  // namespace Redland
