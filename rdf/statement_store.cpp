@@ -1,8 +1,6 @@
 #include "rdf/statement_store.h"
 
 #include <algorithm>
-#include <cstring>
-#include <numeric>
 
 #include "rdf/redland_handles.h"
 
@@ -22,35 +20,55 @@ bool allowed(const Node& s, const Node& p, const Node& o) {
     return (s.isResource() || s.isBlank()) && p.isResource() && o.isValid();
 }
 
-// librdf's "trees" storage order of two terms.
-int compareTerms(const librdf_node* a, const librdf_node* b) {
-    if (a == b) return 0;
-    if (a->type != b->type) return static_cast<int>(b->type) - static_cast<int>(a->type);
-    switch (a->type) {
-        case RAPTOR_TERM_TYPE_URI:
-            return raptor_uri_compare(a->value.uri, b->value.uri);
-        case RAPTOR_TERM_TYPE_LITERAL: {
-            const raptor_term_literal_value& x = a->value.literal;
-            const raptor_term_literal_value& y = b->value.literal;
-            if (int r = raptor_uri_compare(x.datatype, y.datatype)) return r;
-            if (int r = std::strcmp(reinterpret_cast<const char*>(x.string), reinterpret_cast<const char*>(y.string)))
-                return r;
-            // Texts that agree up to a NUL, and language tags that agree as far as the shorter goes, are one
-            // term to librdf; here they stay two, in the order of their whole bytes.
-            const std::string_view xs(reinterpret_cast<const char*>(x.string), x.string_len);
-            const std::string_view ys(reinterpret_cast<const char*>(y.string), y.string_len);
-            if (int r = xs.compare(ys)) return r;
-            const std::string_view xl(x.language ? reinterpret_cast<const char*>(x.language) : "", x.language_len);
-            const std::string_view yl(y.language ? reinterpret_cast<const char*>(y.language) : "", y.language_len);
-            return xl.compare(yl);
-        }
-        case RAPTOR_TERM_TYPE_BLANK:
-            return std::strcmp(reinterpret_cast<const char*>(a->value.blank.string),
-                               reinterpret_cast<const char*>(b->value.blank.string));
-        default:
-            return 0;
-    }
+std::string_view view(const unsigned char* text, size_t length) {
+    return text ? std::string_view(reinterpret_cast<const char*>(text), length) : std::string_view();
 }
+
+std::string_view uriView(raptor_uri* uri) {
+    size_t length = 0;
+    const unsigned char* text = uri ? raptor_uri_as_counted_string(uri, &length) : nullptr;
+    return view(text, length);
+}
+
+// A term's place in librdf's "trees" storage order, read out once so that sorting compares plain bytes:
+// blank nodes, then literals, then IRIs; IRIs and labels by their bytes, the shorter of two first where one
+// begins the other; literals by datatype (none first), text, language. librdf takes texts that agree up to
+// a NUL, and tags that agree as far as the shorter goes, for one term; here they stay two.
+struct SortKey {
+    int kind = 0;  // descending raptor term type
+    bool typed = false;
+    std::string_view first, second, third;
+
+    explicit SortKey(const librdf_node* node) {
+        kind = -static_cast<int>(node->type);
+        switch (node->type) {
+            case RAPTOR_TERM_TYPE_URI:
+                first = uriView(node->value.uri);
+                break;
+            case RAPTOR_TERM_TYPE_LITERAL: {
+                const raptor_term_literal_value& literal = node->value.literal;
+                typed = literal.datatype != nullptr;
+                first = uriView(literal.datatype);
+                second = view(literal.string, literal.string_len);
+                third = view(literal.language, literal.language_len);
+                break;
+            }
+            case RAPTOR_TERM_TYPE_BLANK:
+                first = view(node->value.blank.string, node->value.blank.string_len);
+                break;
+            default:
+                break;
+        }
+    }
+
+    bool operator<(const SortKey& other) const {
+        if (kind != other.kind) return kind < other.kind;
+        if (typed != other.typed) return !typed;
+        if (int r = first.compare(other.first)) return r < 0;
+        if (int r = second.compare(other.second)) return r < 0;
+        return third < other.third;
+    }
+};
 
 }  // namespace
 
@@ -239,13 +257,13 @@ bool StatementStore::arcsIn(const Node& object, std::set<Node>& out) const {
 
 bool StatementStore::visitInOrder(const Visitor& visit) const {
     // Ranking the terms once leaves the statements to be sorted on numbers.
-    std::vector<uint32_t> byTerm(terms_.size());
-    std::iota(byTerm.begin(), byTerm.end(), 0u);
-    std::sort(byTerm.begin(), byTerm.end(),
-              [&](uint32_t a, uint32_t b) { return compareTerms(raw(terms_[a]), raw(terms_[b])) < 0; });
+    std::vector<std::pair<SortKey, uint32_t>> keys;
+    keys.reserve(terms_.size());
+    for (uint32_t i = 0; i < terms_.size(); ++i) keys.emplace_back(SortKey(raw(terms_[i])), i);
+    std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<uint32_t> rank(terms_.size());
-    for (uint32_t i = 0; i < byTerm.size(); ++i) rank[byTerm[i]] = i;
-    byTerm = std::vector<uint32_t>();
+    for (uint32_t i = 0; i < keys.size(); ++i) rank[keys[i].second] = i;
+    keys = {};
 
     std::vector<uint32_t> order;
     order.reserve(live_);
