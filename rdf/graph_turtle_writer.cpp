@@ -64,6 +64,7 @@ bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const
         last_ = &(subject.kind == Term::Kind::Blank ? blanks_ : named_)[key.value];
         last_->term = key;
     }
+    ++statements_;
     const Value value = valueOf(object);
     last_->properties.emplace_back(intern(predicate.value), value);
     if (object.kind == Term::Kind::Blank) ++references_[value.value];
@@ -147,29 +148,40 @@ bool GraphTurtleWriter::appendObject(std::string& text, const Value& object, int
 // at level; rdf:type first, then by predicate; objects sorted as written, each after the first on a line
 // of its own one level deeper.
 bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subject, int level) {
-    std::map<const std::string*, std::vector<const Value*>, ByText> byPredicate;
-    for (const auto& [predicate, object] : subject.properties) byPredicate[predicate].push_back(&object);
-    std::vector<const std::pair<const std::string* const, std::vector<const Value*>>*> order;
-    for (const auto& entry : byPredicate)
-        if (*entry.first == RDF_TYPE) order.push_back(&entry);
-    for (const auto& entry : byPredicate)
-        if (*entry.first != RDF_TYPE) order.push_back(&entry);
-    bool firstPredicate = true;
-    for (const auto* entry : order) {
-        if (!firstPredicate) {
+    std::vector<const Property*> order;
+    order.reserve(subject.properties.size());
+    for (const Property& property : subject.properties) order.push_back(&property);
+    const auto before = [](const Property* a, const Property* b) {
+        if (a->first == b->first) return false;
+        const bool typeA = *a->first == RDF_TYPE, typeB = *b->first == RDF_TYPE;
+        if (typeA != typeB) return typeA;
+        return *a->first < *b->first;
+    };
+    // Statements mostly arrive sorted by predicate already.
+    if (!std::is_sorted(order.begin(), order.end(), before)) std::stable_sort(order.begin(), order.end(), before);
+    std::vector<std::string> objects;
+    for (std::size_t at = 0; at < order.size();) {
+        const std::string* predicate = order[at]->first;
+        std::size_t end = at + 1;
+        while (end < order.size() && order[end]->first == predicate) ++end;
+        if (at) {
             text += " ;\n";
             text += indent(level);
         }
-        firstPredicate = false;
-        if (*entry->first == RDF_TYPE)
+        if (*predicate == RDF_TYPE)
             text += 'a';
         else
-            prefixes_.appendIri(text, *entry->first);
+            prefixes_.appendIri(text, *predicate);
         text += ' ';
-        std::vector<std::string> objects;
-        for (const Value* object : entry->second) {
+        if (end == at + 1) {
+            if (!appendObject(text, order[at]->second, level + 1)) return false;
+            at = end;
+            continue;
+        }
+        objects.clear();
+        for (; at < end; ++at) {
             std::string rendered;
-            if (!appendObject(rendered, *object, level + 1)) return false;
+            if (!appendObject(rendered, order[at]->second, level + 1)) return false;
             objects.push_back(std::move(rendered));
         }
         std::sort(objects.begin(), objects.end());
@@ -201,39 +213,56 @@ bool GraphTurtleWriter::appendSubject(std::string& text, const Subject& subject)
     return true;
 }
 
+std::vector<const GraphTurtleWriter::Subject*> GraphTurtleWriter::sortedByText(const Subjects& subjects) {
+    std::vector<const Subject*> sorted;
+    sorted.reserve(subjects.size());
+    for (const auto& entry : subjects) sorted.push_back(&entry.second);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Subject* a, const Subject* b) { return *a->term.value < *b->term.value; });
+    return sorted;
+}
+
 bool GraphTurtleWriter::finish() {
     if (failed_) {
         out_.flush();
         return false;
     }
     std::vector<std::pair<int, const Subject*>> namedOrder;
-    for (const auto& entry : named_) namedOrder.emplace_back(groupOf(entry.second.properties), &entry.second);
+    for (const Subject* subject : sortedByText(named_)) namedOrder.emplace_back(groupOf(subject->properties), subject);
     std::stable_sort(namedOrder.begin(), namedOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string& out = out_.buffer();
     std::string body;
+    body.reserve(statements_ * 40);
     for (const auto& [group, subject] : namedOrder) {
         body += '\n';
         if (!appendSubject(body, *subject)) return false;
     }
     // Unlabelled subjects ([] ...) sorted as written; then blank nodes used several times, or left over
     // from a cycle of single uses, with their labels.
+    const std::vector<const Subject*> blanks = sortedByText(blanks_);
     std::vector<std::string> anonymous;
-    for (const auto& [label, subject] : blanks_) {
-        if (references_[label] != 0) continue;
+    for (const Subject* subject : blanks) {
+        if (references_[subject->term.value] != 0) continue;
         std::string text;
-        if (!appendSubject(text, subject)) return false;
+        if (!appendSubject(text, *subject)) return false;
         anonymous.push_back(std::move(text));
     }
     std::sort(anonymous.begin(), anonymous.end());
     for (const std::string& text : anonymous) body += "\n" + text;
-    for (const auto& [label, subject] : blanks_) {
-        if (written_.count(label)) continue;
+    for (const Subject* subject : blanks) {
+        if (written_.count(subject->term.value)) continue;
         body += '\n';
-        if (!appendSubject(body, subject)) return false;
+        if (!appendSubject(body, *subject)) return false;
     }
-    prefixes_.appendDeclarations(out, true);
-    out += body;
+    // The declarations go before the body, known only now: the body moves into the output, not copied.
+    std::string declarations;
+    prefixes_.appendDeclarations(declarations, true);
+    body.insert(0, declarations);
+    std::string& out = out_.buffer();
+    if (out.empty())
+        out.swap(body);
+    else
+        out += body;
     return out_.flush();
 }
 

@@ -9,6 +9,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "rdf/text_output.h"
@@ -34,15 +36,17 @@ private:
         const std::string* datatype = nullptr;
         const std::string* language = nullptr;
     };
+    using Property = std::pair<const std::string*, Value>;  // (predicate, object)
     struct Subject {
         Value term;
-        std::vector<std::pair<const std::string*, Value>> properties;  // (predicate, object)
+        std::vector<Property> properties;
     };
-    struct ByText {
-        bool operator()(const std::string* a, const std::string* b) const { return *a < *b; }
-    };
+    // Texts are pooled, so one pointer stands for one text: maps below are keyed by pointer.
+    using Subjects = std::unordered_map<const std::string*, Subject>;
 
     const std::string* intern(const std::string& text) { return &*pool_.insert(text).first; }
+    // The subjects of subjects, sorted by their texts.
+    static std::vector<const Subject*> sortedByText(const Subjects& subjects);
     Value valueOf(const Term& term);
     bool listItems(const std::string* head, std::vector<const Value*>& items, std::vector<const std::string*>& cells);
     bool appendObject(std::string& text, const Value& object, int level);
@@ -51,13 +55,14 @@ private:
 
     TextOutput out_;
     TurtlePrefixes prefixes_;
-    std::set<std::string> pool_;
+    std::unordered_set<std::string> pool_;  // nodes: the texts keep their places as the pool grows
     std::deque<std::string> literals_;
-    std::map<const std::string*, Subject, ByText> blanks_;  // by label
-    std::map<const std::string*, Subject, ByText> named_;   // by IRI
-    Subject* last_ = nullptr;                               // statements come grouped by subject
-    std::map<const std::string*, int> references_;          // blank label -> statements with it as object
-    std::set<const std::string*> written_;                  // blank labels already written (or being written)
+    Subjects blanks_;                                         // by label
+    Subjects named_;                                          // by IRI
+    Subject* last_ = nullptr;                                 // statements come grouped by subject
+    std::unordered_map<const std::string*, int> references_;  // blank label -> statements with it as object
+    std::unordered_set<const std::string*> written_;          // blank labels already written (or being written)
+    std::size_t statements_ = 0;
     bool failed_ = false;
 };
 
