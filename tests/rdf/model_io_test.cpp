@@ -103,6 +103,21 @@ TEST(ModelIoTest, UnreadableInputIsRefusedWithOneMessage) {
     EXPECT_TRUE(model.isValid());
 }
 
+// Each parser tried reads into a model of its own: a document that breaks off after good statements adds
+// none of them, however many parsers got that far.
+TEST(ModelIoTest, AFailedLoadLeavesTheGraphAsItWas) {
+    testsupport::TempDir dir;
+    const std::string cutOff = dir.file("cut.nt");
+    testsupport::writeFile(cutOff, "<http://x/a> <http://x/p> <http://x/b> .\n<http://x/a> <http://x/p> \"open\n");
+    Model model;
+    ASSERT_TRUE(model.addTriple(Node("http://x/kept"), p, q));
+    testsupport::startCapture();
+    EXPECT_FALSE(model.loadFromFile(cutOff));
+    EXPECT_FALSE(model.loadFromString("<http://x/a> <http://x/p> <http://x/b> .\n<http://x/a> <http://x/p> ."));
+    testsupport::capturedOutput();
+    EXPECT_EQ(model.countStatements(), 1);
+}
+
 TEST(ModelIoTest, LoadsFromStringInEitherSyntax) {
     Model xml, turtle;
     ASSERT_TRUE(xml.loadFromString(RDFXML));
