@@ -200,59 +200,38 @@ void StatementStore::clear() {
     live_ = 0;
 }
 
-template <typename Take>
-void StatementStore::walk(uint32_t first, bool bySubject, Take take) const {
-    for (uint32_t at = first; at != NONE;) {
+bool StatementStore::gather(const Node& along, bool bySubject, const Node* matchTerm, uint32_t Entry::*match,
+                            uint32_t Entry::*give, std::set<Node>& out) const {
+    const uint32_t term = termId(along);
+    const uint32_t wanted = matchTerm ? termId(*matchTerm) : NONE;
+    if (term == NONE || (matchTerm && wanted == NONE)) return false;
+    const size_t before = out.size();
+    for (uint32_t at = bySubject ? chains_[term].firstAsSubject : chains_[term].firstAsObject; at != NONE;) {
         const Entry& e = entries_[at];
-        take(e);
+        if (!matchTerm || e.*match == wanted) out.insert(terms_[e.*give]);
         at = bySubject ? e.nextOfSubject : e.nextOfObject;
     }
+    return out.size() > before;
 }
 
 bool StatementStore::targets(const Node& subject, const Node& predicate, std::set<Node>& out) const {
-    const uint32_t s = termId(subject), p = termId(predicate);
-    if (s == NONE || p == NONE) return false;
-    const size_t before = out.size();
-    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) {
-        if (e.predicate == p) out.insert(terms_[e.object]);
-    });
-    return out.size() > before;
+    return gather(subject, true, &predicate, &Entry::predicate, &Entry::object, out);
 }
 
 bool StatementStore::sources(const Node& predicate, const Node& object, std::set<Node>& out) const {
-    const uint32_t p = termId(predicate), o = termId(object);
-    if (p == NONE || o == NONE) return false;
-    const size_t before = out.size();
-    walk(chains_[o].firstAsObject, false, [&](const Entry& e) {
-        if (e.predicate == p) out.insert(terms_[e.subject]);
-    });
-    return out.size() > before;
+    return gather(object, false, &predicate, &Entry::predicate, &Entry::subject, out);
 }
 
 bool StatementStore::arcs(const Node& subject, const Node& object, std::set<Node>& out) const {
-    const uint32_t s = termId(subject), o = termId(object);
-    if (s == NONE || o == NONE) return false;
-    const size_t before = out.size();
-    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) {
-        if (e.object == o) out.insert(terms_[e.predicate]);
-    });
-    return out.size() > before;
+    return gather(subject, true, &object, &Entry::object, &Entry::predicate, out);
 }
 
 bool StatementStore::arcsOut(const Node& subject, std::set<Node>& out) const {
-    const uint32_t s = termId(subject);
-    if (s == NONE) return false;
-    const size_t before = out.size();
-    walk(chains_[s].firstAsSubject, true, [&](const Entry& e) { out.insert(terms_[e.predicate]); });
-    return out.size() > before;
+    return gather(subject, true, nullptr, &Entry::predicate, &Entry::predicate, out);
 }
 
 bool StatementStore::arcsIn(const Node& object, std::set<Node>& out) const {
-    const uint32_t o = termId(object);
-    if (o == NONE) return false;
-    const size_t before = out.size();
-    walk(chains_[o].firstAsObject, false, [&](const Entry& e) { out.insert(terms_[e.predicate]); });
-    return out.size() > before;
+    return gather(object, false, nullptr, &Entry::predicate, &Entry::predicate, out);
 }
 
 bool StatementStore::visitInOrder(const Visitor& visit) const {

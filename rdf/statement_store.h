@@ -58,9 +58,10 @@ private:
     size_t slotOf(uint32_t s, uint32_t p, uint32_t o) const;
     void growSlots();
     void unlink(uint32_t entry);
-    // Calls take(entry) for the entries of term's subject (or object) chain.
-    template <typename Take>
-    void walk(uint32_t first, bool bySubject, Take take) const;
+    // Adds the give term of every statement on along's subject (or object) chain whose match term is
+    // matchTerm (any statement, when matchTerm is null).
+    bool gather(const Node& along, bool bySubject, const Node* matchTerm, uint32_t Entry::*match, uint32_t Entry::*give,
+                std::set<Node>& out) const;
 
     std::deque<Node> terms_;  // a deque: the index below points into the nodes' texts
     // By printed form; blank nodes apart, as a relative IRI can print like one.
