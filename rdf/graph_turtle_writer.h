@@ -5,9 +5,7 @@
 // once is written in place as [ ... ], an RDF list as ( ... ). Statements are collected until finish().
 #include <cstdio>
 #include <deque>
-#include <map>
 #include <ostream>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -45,7 +43,7 @@ private:
     using Subjects = std::unordered_map<const std::string*, Subject>;
 
     const std::string* intern(const std::string& text) { return &*pool_.insert(text).first; }
-    // The subjects of subjects, sorted by their texts.
+    // The subjects held there, sorted by their texts.
     static std::vector<const Subject*> sortedByText(const Subjects& subjects);
     Value valueOf(const Term& term);
     bool listItems(const std::string* head, std::vector<const Value*>& items, std::vector<const std::string*>& cells);
