@@ -1,6 +1,7 @@
 #include "rdf/model.h"
 
 #include <boost/filesystem.hpp>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -59,23 +60,11 @@ ParserPtr newParser(int attempt) {
 }
 const int PARSER_ATTEMPTS = 3;
 
-std::string uriText(librdf_uri* uri) {
-    size_t length = 0;
-    const unsigned char* text = uri ? librdf_uri_as_counted_string(uri, &length) : nullptr;
-    return text ? std::string(reinterpret_cast<const char*>(text), length) : std::string();
-}
-
-RdfCpp::Term termOf(librdf_node* node) {
-    if (librdf_node_is_resource(node)) return RdfCpp::Term::iri(uriText(librdf_node_get_uri(node)));
-    if (librdf_node_is_blank(node)) {
-        const unsigned char* id = librdf_node_get_blank_identifier(node);
-        return RdfCpp::Term::blank(id ? reinterpret_cast<const char*>(id) : "");
-    }
-    size_t length = 0;
-    const unsigned char* value = librdf_node_get_literal_value_as_counted_string(node, &length);
-    const char* language = librdf_node_get_literal_value_language(node);
-    return RdfCpp::Term::literal(value ? std::string(reinterpret_cast<const char*>(value), length) : std::string(),
-                                 uriText(librdf_node_get_literal_value_datatype_uri(node)), language ? language : "");
+RdfCpp::Term termOf(const Node& node) {
+    const std::string text(node.text());
+    if (node.isResource()) return RdfCpp::Term::iri(text);
+    if (node.isBlank()) return RdfCpp::Term::blank(text);
+    return RdfCpp::Term::literal(text, std::string(node.datatype()), std::string(node.language()));
 }
 
 std::unique_ptr<RdfCpp::TripleSink> newWriter(const std::string& format, FILE* file) {
@@ -181,7 +170,10 @@ bool Model::serializeToString(std::string& out, const std::map<std::string, std:
     out.clear();
     if (!open_) return false;
     SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
-    if (!serializer) return false;
+    if (!serializer) {
+        errno = 0;  // no system error, whatever librdf's search for one left behind
+        return false;
+    }
     setNamespaces(serializer.get(), prefixes);
     const ScratchModel copy(store_);
     if (!copy.get()) return false;
@@ -267,9 +259,8 @@ bool Model::hasOwnWriter(const std::string& serializerName) {
 bool Model::writeStatements(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes) {
     if (!open_) return false;
     for (const auto& [ns, prefix] : prefixes) sink.prefix(prefix, ns);
-    return store_.visitInOrder([&sink](const Node& s, const Node& p, const Node& o) {
-        return sink.triple(termOf(raw(s)), termOf(raw(p)), termOf(raw(o)));
-    });
+    return store_.visitInOrder(
+        [&sink](const Node& s, const Node& p, const Node& o) { return sink.triple(termOf(s), termOf(p), termOf(o)); });
 }
 
 bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, const std::string& fileName,
@@ -280,7 +271,10 @@ bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, 
         return writeOwnFormat(fileName, serializerName, prefixes);
     }
     SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
-    if (!serializer) return false;
+    if (!serializer) {
+        errno = 0;  // no system error, whatever librdf's search for one left behind
+        return false;
+    }
     setNamespaces(serializer.get(), prefixes);
     return serialize(fileName, serializerName, serializer.get());
 }

@@ -12,24 +12,6 @@ bool plainIriCharacter(unsigned char c) {
            c != '^' && c != '`';
 }
 
-bool plainBlankIdCharacter(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Text that the N-Triples writer passes through unescaped is framed here directly: raptor's writer sets up
-// an output stream per call, which dominated the cost of building nodes.
-bool framePlain(const unsigned char* text, size_t length, bool (*plain)(unsigned char), const char* open,
-                std::string& out) {
-    for (size_t i = 0; i < length; ++i) {
-        if (!plain(text[i])) return false;
-    }
-    out.reserve(length + 4);
-    out = open;
-    out.append(reinterpret_cast<const char*>(text), length);
-    out += '>';
-    return true;
-}
-
 void appendHex(std::string& out, uint32_t value, int digits) {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += HEX[(value >> shift) & 15];
 }
@@ -113,63 +95,58 @@ void appendBytewise(std::string& out, const unsigned char* text, size_t length, 
 
 void appendText(std::string& out, const unsigned char* text, size_t length, char delimiter) {
     const size_t start = out.size();
-    if (!text || appendEscaped(out, text, length, delimiter)) return;
+    if (appendEscaped(out, text, length, delimiter)) return;
     out.resize(start);
     appendBytewise(out, text, length, delimiter);
 }
 
-void appendIri(std::string& out, raptor_uri* uri) {
-    size_t length = 0;
-    const unsigned char* text = uri ? raptor_uri_as_counted_string(uri, &length) : nullptr;
+const unsigned char* bytes(std::string_view text) { return reinterpret_cast<const unsigned char*>(text.data()); }
+
+void appendIri(std::string& out, std::string_view iri) {
     out += '<';
-    appendText(out, text, length, '>');
+    appendText(out, bytes(iri), iri.size(), '>');
     out += '>';
 }
 
-std::string literalForm(const raptor_term_literal_value& literal) {
-    std::string out;
-    out.reserve(literal.string_len + literal.language_len + 8);
-    out += '"';
-    appendText(out, literal.string, literal.string_len, '"');
-    out += '"';
-    if (literal.language) {
-        out += '@';
-        out.append(reinterpret_cast<const char*>(literal.language), literal.language_len);
+// Text the N-Triples writer passes through unescaped is framed directly, the common case by far.
+bool framePlain(std::string& out, std::string_view text, bool (*plain)(unsigned char), std::string_view open) {
+    for (const char c : text) {
+        if (!plain(static_cast<unsigned char>(c))) return false;
     }
-    if (literal.datatype) {
-        out += "^^";
-        appendIri(out, literal.datatype);
-    }
-    return out;
+    out += open;
+    out += text;
+    out += '>';
+    return true;
 }
 
 }  // namespace
 
-std::string printedForm(librdf_node* node) {
-    std::string text;
-    if (!node) return text;
-    if (node->type == RAPTOR_TERM_TYPE_LITERAL) return literalForm(node->value.literal);
-    if (node->type == RAPTOR_TERM_TYPE_URI) {
-        size_t length = 0;
-        const unsigned char* iri = raptor_uri_as_counted_string(node->value.uri, &length);
-        if (iri && length > 0 && framePlain(iri, length, plainIriCharacter, "<", text)) return text;
-        text.clear();
-        appendIri(text, node->value.uri);
-        return text;
+void appendPrintedForm(std::string& out, Node::Kind kind, std::string_view text, std::string_view datatype,
+                       std::string_view language) {
+    switch (kind) {
+        case Node::Kind::Iri:
+            if (text.empty() || !framePlain(out, text, plainIriCharacter, "<")) appendIri(out, text);
+            return;
+        case Node::Kind::Blank:
+            // raptor writes a label as it is.
+            out += "<_:";
+            out += text;
+            out += '>';
+            return;
+        case Node::Kind::Literal:
+            out += '"';
+            appendText(out, bytes(text), text.size(), '"');
+            out += '"';
+            if (!language.empty()) {
+                out += '@';
+                out += language;
+            }
+            if (!datatype.empty()) {
+                out += "^^";
+                appendIri(out, datatype);
+            }
+            return;
     }
-    if (node->type == RAPTOR_TERM_TYPE_BLANK) {
-        const raptor_term_blank_value& blank = node->value.blank;
-        if (blank.string && blank.string_len > 0 && plainBlankIdCharacter(blank.string[0]) &&
-            framePlain(blank.string, blank.string_len, plainBlankIdCharacter, "<_:", text))
-            return text;
-    }
-    size_t length = 0;
-    unsigned char* written = raptor_term_to_counted_string(node, &length);
-    if (!written) return std::string();
-    text.assign(reinterpret_cast<const char*>(written), length);
-    raptor_free_memory(written);
-    if (node->type == RAPTOR_TERM_TYPE_BLANK) text = "<" + text + ">";
-    return text;
 }
 
 }  // namespace Redland

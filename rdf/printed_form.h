@@ -1,13 +1,15 @@
 #pragma once
-// The text a Node prints as and is compared by: librdf's N-Triples writing of the term, blank nodes in angle
+// The text a Node prints as and is found by: librdf's N-Triples writing of the term, blank nodes in angle
 // brackets. Terms raptor's writer would garble (a NUL, bytes that are not UTF-8) get forms of their own, so
 // that no two terms print alike. Internal to rdf/.
 #include <string>
+#include <string_view>
 
-#include "rdf/redland_handles.h"
+#include "rdf/node.h"
 
 namespace Redland {
 
-std::string printedForm(librdf_node* node);
+void appendPrintedForm(std::string& out, Node::Kind kind, std::string_view text, std::string_view datatype,
+                       std::string_view language);
 
 }  // namespace Redland

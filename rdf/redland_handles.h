@@ -13,9 +13,7 @@ namespace Redland {
 // The wrappers' access to one another's librdf objects, and the constructors from them.
 class Handles {
 public:
-    static librdf_node* node(const Node& node) { return static_cast<librdf_node*>(node.node_); }
     static raptor_uri* uri(const URI& uri) { return uri.uri_; }
-    static Node adoptNode(librdf_node* n) { return Node(static_cast<void*>(n)); }
     static URI adoptUri(raptor_uri* uri) {
         URI result;
         result.uri_ = uri;
@@ -24,13 +22,14 @@ public:
 };
 
 // Shared, not transferred.
-inline librdf_node* raw(const Node& node) { return Handles::node(node); }
 inline raptor_uri* raw(const URI& uri) { return Handles::uri(uri); }
 
-// Takes over the caller's reference to n (n may be null).
-inline Node adoptNode(librdf_node* n) { return Handles::adoptNode(n); }
-// Adds a reference of its own to n (n may be null).
-inline Node shareNode(librdf_node* n) { return adoptNode(n ? librdf_new_node_from_node(n) : nullptr); }
+// The Node of librdf's term (the null node for null); n stays the caller's.
+Node shareNode(const librdf_node* n);
+// The same, releasing the caller's reference to n.
+Node adoptNode(librdf_node* n);
+// A new librdf node for the term, the caller's to release (null for the null node).
+librdf_node* newLibrdfNode(const Node& node);
 // Takes over the caller's reference to uri (uri may be null).
 inline URI adoptUri(raptor_uri* uri) { return Handles::adoptUri(uri); }
 

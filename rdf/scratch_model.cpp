@@ -21,10 +21,9 @@ ScratchModel::ScratchModel() {
 ScratchModel::ScratchModel(const StatementStore& statements) : ScratchModel() {
     if (!model_) return;
     const bool copied = statements.visitInOrder([this](const Node& s, const Node& p, const Node& o) {
-        // The statement takes over the three references and the model copies it.
+        // The statement takes over the three new nodes and the model copies it.
         librdf_statement* st =
-            librdf_new_statement_from_nodes(getWorld(), librdf_new_node_from_node(raw(s)),
-                                            librdf_new_node_from_node(raw(p)), librdf_new_node_from_node(raw(o)));
+            librdf_new_statement_from_nodes(getWorld(), newLibrdfNode(s), newLibrdfNode(p), newLibrdfNode(o));
         const bool added = st && librdf_model_add_statement(model_, st) == 0;
         if (st) librdf_free_statement(st);
         return added;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "rdf/redland_handles.h"
-
 namespace Redland {
 namespace {
 
@@ -20,43 +18,31 @@ bool allowed(const Node& s, const Node& p, const Node& o) {
     return (s.isResource() || s.isBlank()) && p.isResource() && o.isValid();
 }
 
-std::string_view view(const unsigned char* text, size_t length) {
-    return text ? std::string_view(reinterpret_cast<const char*>(text), length) : std::string_view();
-}
-
-std::string_view uriView(raptor_uri* uri) {
-    size_t length = 0;
-    const unsigned char* text = uri ? raptor_uri_as_counted_string(uri, &length) : nullptr;
-    return view(text, length);
-}
-
 // A term's place in librdf's "trees" storage order, read out once so that sorting compares plain bytes:
 // blank nodes, then literals, then IRIs; IRIs and labels by their bytes, the shorter of two first where one
 // begins the other; literals by datatype (none first), text, language. librdf takes texts that agree up to
 // a NUL, and tags that agree as far as the shorter goes, for one term; here they stay two.
 struct SortKey {
-    int kind = 0;  // descending raptor term type
+    int kind = 0;  // minus raptor's term type: blank nodes, then literals, then IRIs
     bool typed = false;
     std::string_view first, second, third;
 
-    explicit SortKey(const librdf_node* node) {
-        kind = -static_cast<int>(node->type);
-        switch (node->type) {
-            case RAPTOR_TERM_TYPE_URI:
-                first = uriView(node->value.uri);
+    explicit SortKey(const Node& node) {
+        switch (node.kind()) {
+            case Node::Kind::Iri:
+                kind = -1;
+                first = node.text();
                 break;
-            case RAPTOR_TERM_TYPE_LITERAL: {
-                const raptor_term_literal_value& literal = node->value.literal;
-                typed = literal.datatype != nullptr;
-                first = uriView(literal.datatype);
-                second = view(literal.string, literal.string_len);
-                third = view(literal.language, literal.language_len);
+            case Node::Kind::Literal:
+                kind = -2;
+                typed = !node.datatype().empty();
+                first = node.datatype();
+                second = node.text();
+                third = node.language();
                 break;
-            }
-            case RAPTOR_TERM_TYPE_BLANK:
-                first = view(node->value.blank.string, node->value.blank.string_len);
-                break;
-            default:
+            case Node::Kind::Blank:
+                kind = -4;
+                first = node.text();
                 break;
         }
     }
@@ -73,20 +59,17 @@ struct SortKey {
 }  // namespace
 
 uint32_t StatementStore::termId(const Node& node) const {
-    const auto& ids = idsFor(node);
-    auto found = ids.find(node.toString());
-    return found == ids.end() ? NONE : found->second;
+    auto found = termIds_.find(node.identity());
+    return found == termIds_.end() ? NONE : found->second;
 }
 
 uint32_t StatementStore::internTerm(const Node& node) {
-    auto& ids = node.isBlank() ? blankIds_ : termIds_;
-    auto found = ids.find(node.toString());
-    if (found != ids.end()) return found->second;
-    const uint32_t id = static_cast<uint32_t>(terms_.size());
-    terms_.push_back(node);
-    chains_.emplace_back();
-    ids.emplace(terms_.back().toString(), id);
-    return id;
+    const auto [found, added] = termIds_.emplace(node.identity(), static_cast<uint32_t>(terms_.size()));
+    if (added) {
+        terms_.push_back(node);
+        chains_.emplace_back();
+    }
+    return found->second;
 }
 
 size_t StatementStore::slotOf(uint32_t s, uint32_t p, uint32_t o) const {
@@ -190,7 +173,6 @@ bool StatementStore::contains(const Node& subject, const Node& predicate, const 
 
 void StatementStore::clear() {
     termIds_.clear();
-    blankIds_.clear();
     terms_.clear();
     chains_.clear();
     entries_.clear();
@@ -238,7 +220,7 @@ bool StatementStore::visitInOrder(const Visitor& visit) const {
     // Ranking the terms once leaves the statements to be sorted on numbers.
     std::vector<std::pair<SortKey, uint32_t>> keys;
     keys.reserve(terms_.size());
-    for (uint32_t i = 0; i < terms_.size(); ++i) keys.emplace_back(SortKey(raw(terms_[i])), i);
+    for (uint32_t i = 0; i < terms_.size(); ++i) keys.emplace_back(SortKey(terms_[i]), i);
     std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<uint32_t> rank(terms_.size());
     for (uint32_t i = 0; i < keys.size(); ++i) rank[keys[i].second] = i;

@@ -3,10 +3,8 @@
 // with the other statements of its subject and of its object, which answers each look-up the graph makes
 // without an ordered index.
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <set>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -49,9 +47,6 @@ private:
         uint32_t firstAsSubject = NONE, firstAsObject = NONE;
     };
 
-    const std::unordered_map<std::string_view, uint32_t>& idsFor(const Node& node) const {
-        return node.isBlank() ? blankIds_ : termIds_;
-    }
     uint32_t termId(const Node& node) const;  // NONE when not held
     uint32_t internTerm(const Node& node);
     uint32_t find(uint32_t s, uint32_t p, uint32_t o) const;  // the entry, or NONE
@@ -63,10 +58,9 @@ private:
     bool gather(const Node& along, bool bySubject, const Node* matchTerm, uint32_t Entry::*match, uint32_t Entry::*give,
                 std::set<Node>& out) const;
 
-    std::deque<Node> terms_;  // a deque: the index below points into the nodes' texts
-    // By printed form; blank nodes apart, as a relative IRI can print like one.
-    std::unordered_map<std::string_view, uint32_t> termIds_, blankIds_;
-    std::vector<Chains> chains_;  // per term
+    std::vector<Node> terms_;                            // holding them keeps their identities
+    std::unordered_map<const void*, uint32_t> termIds_;  // by identity
+    std::vector<Chains> chains_;                         // per term
     std::vector<Entry> entries_;
     std::vector<uint32_t> freeEntries_;
     // Open addressing over the live entries: entry + 1, 0 for empty, TOMBSTONE for a removed one.

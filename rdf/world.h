@@ -5,8 +5,8 @@ typedef struct librdf_world_s librdf_world;  // as librdf.h declares it; opaque 
 
 namespace Redland {
 
-// Created and opened on first use (static initialisation of the vocabulary constants makes that happen
-// before main); never replaced. librdf and raptor messages are routed to standard output from here.
+// Created and opened on first use (the first parse, raptor serialization or query); never replaced. librdf
+// and raptor messages are routed to standard output from here.
 librdf_world* getWorld();
 
 }  // namespace Redland

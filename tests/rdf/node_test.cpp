@@ -35,9 +35,11 @@ TEST(NodeTest, PrintedFormsFollowNTriplesWithBlankNodesInBrackets) {
 TEST(NodeTest, PrintedFormAgreesWithRaptorsWriterForEveryCharacter) {
     auto raptorText = [](const Node& node) {
         size_t length = 0;
-        unsigned char* text = raptor_term_to_counted_string(Redland::raw(node), &length);
+        librdf_node* made = Redland::newLibrdfNode(node);
+        unsigned char* text = raptor_term_to_counted_string(made, &length);
         std::string out(reinterpret_cast<const char*>(text), length);
         raptor_free_memory(text);
+        librdf_free_node(made);
         return node.isBlank() ? "<" + out + ">" : out;
     };
     for (int c = 1; c < 256; ++c) {
@@ -158,6 +160,47 @@ TEST(NodeTest, EqualityAndOrderFollowPrintedForm) {
     }
     EXPECT_EQ(nodes.begin()->toString(), "\"http://ex.org/b\"");  // '"' sorts before '<'
     EXPECT_NE(Node("http://ex.org/b"), Node::blank("http://ex.org/b"));
+    // A relative IRI can print like a blank node; they are still two terms.
+    EXPECT_EQ(Node("_:x").toString(), Node::blank("x").toString());
+    EXPECT_NE(Node("_:x"), Node::blank("x"));
+    EXPECT_TRUE(Node::blank("x") < Node("_:x"));
+    EXPECT_FALSE(Node("_:x") < Node::blank("x"));
+}
+
+// What librdf made of literals it was given is what files have always held.
+TEST(NodeTest, LiteralsAreMadeAsLibrdfMadeThem) {
+    struct Case {
+        Node node;
+        std::string printed;
+    };
+    const std::string BOOLEAN = XSD + "boolean";
+    const Case cases[] = {
+        {Node::typedLiteral("TRUE", BOOLEAN), "\"true\"^^<" + BOOLEAN + ">"},
+        {Node::typedLiteral("1", BOOLEAN), "\"true\"^^<" + BOOLEAN + ">"},
+        {Node::typedLiteral("yes", BOOLEAN), "\"false\"^^<" + BOOLEAN + ">"},
+        {Node::typedLiteral("x", ""), "\"x\""},
+        {Node::languageLiteral("x", "en_GB"), "\"x\"@en-GB"},
+        {Node::languageLiteral("x", ""), "\"x\""},
+        {Node::make(Node::Kind::Literal, "x", XSD + "string", "en"), "\"x\"@en"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.node.toString(), c.printed);
+}
+
+// Parsing and raptor's writers see our terms as librdf nodes: every kind must cross and come back as itself.
+TEST(NodeTest, TermsCrossToLibrdfAndBackUnchanged) {
+    const Node nodes[] = {Node("http://ex.org/a#b"),
+                          Node("http://ex.org/\xc3\xa4 {x}"),
+                          Node::blank("b7"),
+                          Node::literal(std::string("a\0b", 3)),
+                          Node::literal(""),
+                          Node::typedLiteral("12", XSD + "integer"),
+                          Node::languageLiteral("Wand", "de-CH")};
+    for (const Node& node : nodes) {
+        librdf_node* made = Redland::newLibrdfNode(node);
+        ASSERT_TRUE(made) << node.toString();
+        EXPECT_EQ(Redland::adoptNode(made), node) << node.toString();
+    }
+    EXPECT_EQ(Redland::newLibrdfNode(Node()), nullptr);
 }
 
 TEST(NodeTest, CopiesOwnTheirReferences) {

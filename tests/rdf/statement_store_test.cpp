@@ -73,8 +73,7 @@ TEST(StatementStoreTest, VisitsInTheOrderOfLibrdfsTreesStorage) {
         ASSERT_TRUE(store.add(t.s, t.p, t.o));
         // "1"@en and "1"@en-GB are one literal to librdf; only the first reaches the reference.
         if (t.o.toString() == "\"1\"@en-GB") continue;
-        librdf_model_add(model, librdf_new_node_from_node(Redland::raw(t.s)),
-                         librdf_new_node_from_node(Redland::raw(t.p)), librdf_new_node_from_node(Redland::raw(t.o)));
+        librdf_model_add(model, Redland::newLibrdfNode(t.s), Redland::newLibrdfNode(t.p), Redland::newLibrdfNode(t.o));
     }
     std::vector<std::string> reference;
     librdf_stream* stream = librdf_model_as_stream(model);
