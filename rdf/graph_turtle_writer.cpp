@@ -9,23 +9,71 @@
 namespace RdfCpp {
 namespace {
 
+using Redland::Node;
+
 const std::string RDF_NS = Vocabulary::RDF_NS;
 const std::string RDFS_NS = Vocabulary::RDFS_NS;
 const std::string OWL_NS = Vocabulary::OWL_NS;
-const std::string RDF_TYPE = RDF_NS + "type";
-const std::string RDF_FIRST = RDF_NS + "first";
-const std::string RDF_REST = RDF_NS + "rest";
-const std::string RDF_NIL = RDF_NS + "nil";
 
 std::string indent(int level) { return std::string(static_cast<std::size_t>(level) * 4, ' '); }
 
+Node::Kind kindOf(Term::Kind kind) {
+    switch (kind) {
+        case Term::Kind::Blank:
+            return Node::Kind::Blank;
+        case Term::Kind::Literal:
+            return Node::Kind::Literal;
+        case Term::Kind::Iri:
+            break;
+    }
+    return Node::Kind::Iri;
+}
+
+Node nodeOf(const Term& term) { return Node::make(kindOf(term.kind), term.value, term.datatype, term.language); }
+
+}  // namespace
+
+void GraphTurtleWriter::prefix(const std::string& name, const std::string& namespaceIri) {
+    prefixes_.add(name, namespaceIri);
+}
+
+bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const Term& object) {
+    if (failed_) return false;
+    if (!isWellFormedTriple(subject, predicate)) {
+        failed_ = true;
+        return false;
+    }
+    return statement(nodeOf(subject), nodeOf(predicate), nodeOf(object));
+}
+
+bool GraphTurtleWriter::statement(const Node& subject, const Node& predicate, const Node& object) {
+    if (failed_) return false;
+    if (!subject.isValid() || subject.isLiteral() || !predicate.isResource() || !object.isValid() ||
+        (object.isLiteral() && !object.language().empty() && !isLanguageTag(object.language()))) {
+        failed_ = true;
+        return false;
+    }
+    if (!last_ || last_->term != subject) {
+        last_ = &(subject.isBlank() ? blanks_ : named_)[subject.identity()];
+        last_->term = subject;
+    }
+    ++statements_;
+    last_->properties.emplace_back(predicate, object);
+    if (object.isBlank()) ++references_[object.identity()];
+    return true;
+}
+
+int GraphTurtleWriter::references(const Node& blank) const {
+    const auto found = references_.find(blank.identity());
+    return found == references_.end() ? 0 : found->second;
+}
+
 // Ontology header, classes, properties, everything else.
-template <typename Properties>
-int groupOf(const Properties& properties) {
+int GraphTurtleWriter::groupOf(const Subject& subject) const {
     int group = 3;
-    for (const auto& [predicate, object] : properties) {
-        if (*predicate != RDF_TYPE || object.kind != Term::Kind::Iri) continue;
-        const std::string& type = *object.value;
+    for (const auto& [predicate, object] : subject.properties) {
+        if (predicate != rdfType_ || !object.isResource()) continue;
+        const std::string_view type = object.text();
         if (type == OWL_NS + "Ontology")
             group = std::min(group, 0);
         else if (type == OWL_NS + "Class" || type == RDFS_NS + "Class" || type == RDFS_NS + "Datatype")
@@ -37,101 +85,67 @@ int groupOf(const Properties& properties) {
     return group;
 }
 
-}  // namespace
-
-void GraphTurtleWriter::prefix(const std::string& name, const std::string& namespaceIri) {
-    prefixes_.add(name, namespaceIri);
-}
-
-GraphTurtleWriter::Value GraphTurtleWriter::valueOf(const Term& term) {
-    static const std::string none;
-    if (term.kind != Term::Kind::Literal) return Value{term.kind, intern(term.value), &none, &none};
-    // Lexical forms seldom repeat: they are kept, not pooled.
-    literals_.push_back(term.value);
-    return Value{term.kind, &literals_.back(), term.datatype.empty() ? &none : intern(term.datatype),
-                 term.language.empty() ? &none : intern(term.language)};
-}
-
-bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const Term& object) {
-    if (failed_) return false;
-    if (!isWellFormedTriple(subject, predicate) ||
-        (object.kind == Term::Kind::Literal && !object.language.empty() && !isLanguageTag(object.language))) {
-        failed_ = true;
-        return false;
-    }
-    if (!last_ || last_->term.kind != subject.kind || *last_->term.value != subject.value) {
-        const Value key = valueOf(subject);
-        last_ = &(subject.kind == Term::Kind::Blank ? blanks_ : named_)[key.value];
-        last_->term = key;
-    }
-    ++statements_;
-    const Value value = valueOf(object);
-    last_->properties.emplace_back(intern(predicate.value), value);
-    if (object.kind == Term::Kind::Blank) ++references_[value.value];
-    return true;
-}
-
 // A well-formed list from head: cells with exactly one rdf:first and one rdf:rest and nothing else, every
 // cell after the head used only by its predecessor, ending in rdf:nil.
-bool GraphTurtleWriter::listItems(const std::string* head, std::vector<const Value*>& items,
-                                  std::vector<const std::string*>& cells) {
-    const std::string* cell = head;
+bool GraphTurtleWriter::listItems(const Node& head, std::vector<const Node*>& items,
+                                  std::vector<const void*>& cells) const {
+    const Node* cell = &head;
     for (;;) {
-        if (written_.count(cell) || std::find(cells.begin(), cells.end(), cell) != cells.end()) return false;
-        const auto found = blanks_.find(cell);
+        const void* id = cell->identity();
+        if (written_.count(id) || std::find(cells.begin(), cells.end(), id) != cells.end()) return false;
+        const auto found = blanks_.find(id);
         if (found == blanks_.end() || found->second.properties.size() != 2) return false;
-        const Value* first = nullptr;
-        const Value* rest = nullptr;
+        const Node* first = nullptr;
+        const Node* rest = nullptr;
         for (const auto& [predicate, object] : found->second.properties) {
-            if (*predicate == RDF_FIRST) first = &object;
-            if (*predicate == RDF_REST) rest = &object;
+            if (predicate == rdfFirst_) first = &object;
+            if (predicate == rdfRest_) rest = &object;
         }
         if (!first || !rest) return false;
         items.push_back(first);
-        cells.push_back(cell);
-        if (rest->kind == Term::Kind::Iri && *rest->value == RDF_NIL) return true;
-        if (rest->kind != Term::Kind::Blank || references_[rest->value] != 1) return false;
-        cell = rest->value;
+        cells.push_back(id);
+        if (*rest == rdfNil_) return true;
+        if (!rest->isBlank() || references(*rest) != 1) return false;
+        cell = rest;
     }
 }
 
-bool GraphTurtleWriter::appendObject(std::string& text, const Value& object, int level) {
-    switch (object.kind) {
-        case Term::Kind::Iri:
-            prefixes_.appendIri(text, *object.value);
+bool GraphTurtleWriter::appendObject(std::string& text, const Node& object, int level) {
+    switch (object.kind()) {
+        case Node::Kind::Iri:
+            prefixes_.appendIri(text, object.text());
             return true;
-        case Term::Kind::Literal:
-            appendQuotedString(text, *object.value);
-            if (!object.language->empty()) {
+        case Node::Kind::Literal:
+            appendQuotedString(text, object.text());
+            if (!object.language().empty()) {
                 text += '@';
-                text += *object.language;
-            } else if (!object.datatype->empty()) {
+                text += object.language();
+            } else if (!object.datatype().empty()) {
                 text += "^^";
-                prefixes_.appendIri(text, *object.datatype);
+                prefixes_.appendIri(text, object.datatype());
             }
             return true;
-        case Term::Kind::Blank:
+        case Node::Kind::Blank:
             break;
     }
-    const std::string* label = object.value;
-    if (references_[label] != 1 || written_.count(label)) {
-        appendBlankLabel(text, *label);
+    if (references(object) != 1 || written_.count(object.identity())) {
+        appendBlankLabel(text, object.text());
         return true;
     }
-    std::vector<const Value*> items;
-    std::vector<const std::string*> cells;
-    if (listItems(label, items, cells)) {
+    std::vector<const Node*> items;
+    std::vector<const void*> cells;
+    if (listItems(object, items, cells)) {
         written_.insert(cells.begin(), cells.end());
         text += '(';
-        for (const Value* item : items) {
+        for (const Node* item : items) {
             text += ' ';
             if (!appendObject(text, *item, level + 1)) return false;
         }
         text += " )";
         return true;
     }
-    written_.insert(label);
-    const auto found = blanks_.find(label);
+    written_.insert(object.identity());
+    const auto found = blanks_.find(object.identity());
     if (found == blanks_.end()) {
         text += "[]";
         return true;
@@ -151,27 +165,26 @@ bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subje
     std::vector<const Property*> order;
     order.reserve(subject.properties.size());
     for (const Property& property : subject.properties) order.push_back(&property);
-    const auto before = [](const Property* a, const Property* b) {
+    const auto before = [this](const Property* a, const Property* b) {
         if (a->first == b->first) return false;
-        const bool typeA = *a->first == RDF_TYPE, typeB = *b->first == RDF_TYPE;
+        const bool typeA = a->first == rdfType_, typeB = b->first == rdfType_;
         if (typeA != typeB) return typeA;
-        return *a->first < *b->first;
+        return a->first.text() < b->first.text();
     };
-    // Statements mostly arrive sorted by predicate already.
     if (!std::is_sorted(order.begin(), order.end(), before)) std::stable_sort(order.begin(), order.end(), before);
     std::vector<std::string> objects;
     for (std::size_t at = 0; at < order.size();) {
-        const std::string* predicate = order[at]->first;
+        const Node& predicate = order[at]->first;
         std::size_t end = at + 1;
         while (end < order.size() && order[end]->first == predicate) ++end;
         if (at) {
             text += " ;\n";
             text += indent(level);
         }
-        if (*predicate == RDF_TYPE)
+        if (predicate == rdfType_)
             text += 'a';
         else
-            prefixes_.appendIri(text, *predicate);
+            prefixes_.appendIri(text, predicate.text());
         text += ' ';
         if (end == at + 1) {
             if (!appendObject(text, order[at]->second, level + 1)) return false;
@@ -197,15 +210,14 @@ bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subje
 }
 
 bool GraphTurtleWriter::appendSubject(std::string& text, const Subject& subject) {
-    if (subject.term.kind == Term::Kind::Blank) {
-        if (written_.count(subject.term.value)) return true;
-        written_.insert(subject.term.value);
-        if (references_[subject.term.value] == 0)
+    if (subject.term.isBlank()) {
+        if (!written_.insert(subject.term.identity()).second) return true;
+        if (references(subject.term) == 0)
             text += "[]";
         else
-            appendBlankLabel(text, *subject.term.value);
+            appendBlankLabel(text, subject.term.text());
     } else {
-        prefixes_.appendIri(text, *subject.term.value);
+        prefixes_.appendIri(text, subject.term.text());
     }
     text += ' ';
     if (!appendProperties(text, subject, 1)) return false;
@@ -218,7 +230,7 @@ std::vector<const GraphTurtleWriter::Subject*> GraphTurtleWriter::sortedByText(c
     sorted.reserve(subjects.size());
     for (const auto& entry : subjects) sorted.push_back(&entry.second);
     std::sort(sorted.begin(), sorted.end(),
-              [](const Subject* a, const Subject* b) { return *a->term.value < *b->term.value; });
+              [](const Subject* a, const Subject* b) { return a->term.text() < b->term.text(); });
     return sorted;
 }
 
@@ -228,7 +240,7 @@ bool GraphTurtleWriter::finish() {
         return false;
     }
     std::vector<std::pair<int, const Subject*>> namedOrder;
-    for (const Subject* subject : sortedByText(named_)) namedOrder.emplace_back(groupOf(subject->properties), subject);
+    for (const Subject* subject : sortedByText(named_)) namedOrder.emplace_back(groupOf(*subject), subject);
     std::stable_sort(namedOrder.begin(), namedOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string body;
@@ -242,7 +254,7 @@ bool GraphTurtleWriter::finish() {
     const std::vector<const Subject*> blanks = sortedByText(blanks_);
     std::vector<std::string> anonymous;
     for (const Subject* subject : blanks) {
-        if (references_[subject->term.value] != 0) continue;
+        if (references(subject->term) != 0) continue;
         std::string text;
         if (!appendSubject(text, *subject)) return false;
         anonymous.push_back(std::move(text));
@@ -250,7 +262,7 @@ bool GraphTurtleWriter::finish() {
     std::sort(anonymous.begin(), anonymous.end());
     for (const std::string& text : anonymous) body += "\n" + text;
     for (const Subject* subject : blanks) {
-        if (written_.count(subject->term.value)) continue;
+        if (written_.count(subject->term.identity())) continue;
         body += '\n';
         if (!appendSubject(body, *subject)) return false;
     }

@@ -4,16 +4,17 @@
 // group sorted by IRI; statements grouped by subject with ";" and ",", "a" for rdf:type; a blank node used
 // once is written in place as [ ... ], an RDF list as ( ... ). Statements are collected until finish().
 #include <cstdio>
-#include <deque>
 #include <ostream>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "rdf/node.h"
 #include "rdf/text_output.h"
 #include "rdf/triple_sink.h"
 #include "rdf/turtle_prefixes.h"
+#include "rdf/vocabulary.h"
 
 namespace RdfCpp {
 
@@ -24,42 +25,39 @@ public:
 
     void prefix(const std::string& name, const std::string& namespaceIri) override;
     bool triple(const Term& subject, const Term& predicate, const Term& object) override;
+    // The same for a graph's own terms, in any order: the layout does not depend on it.
+    bool statement(const Redland::Node& subject, const Redland::Node& predicate, const Redland::Node& object);
     bool finish() override;
 
 private:
-    // A term whose texts live in the writer's pool: a graph repeats the same IRIs many times over.
-    struct Value {
-        Term::Kind kind = Term::Kind::Iri;
-        const std::string* value = nullptr;
-        const std::string* datatype = nullptr;
-        const std::string* language = nullptr;
-    };
-    using Property = std::pair<const std::string*, Value>;  // (predicate, object)
+    using Node = Redland::Node;
+    using Property = std::pair<Node, Node>;  // (predicate, object)
     struct Subject {
-        Value term;
+        Node term;
         std::vector<Property> properties;
     };
-    // Texts are pooled, so one pointer stands for one text: maps below are keyed by pointer.
-    using Subjects = std::unordered_map<const std::string*, Subject>;
+    // A Node's identity stands for its term: the maps below are keyed by it.
+    using Subjects = std::unordered_map<const void*, Subject>;
 
-    const std::string* intern(const std::string& text) { return &*pool_.insert(text).first; }
     // The subjects held there, sorted by their texts.
     static std::vector<const Subject*> sortedByText(const Subjects& subjects);
-    Value valueOf(const Term& term);
-    bool listItems(const std::string* head, std::vector<const Value*>& items, std::vector<const std::string*>& cells);
-    bool appendObject(std::string& text, const Value& object, int level);
+    int groupOf(const Subject& subject) const;
+    int references(const Node& blank) const;
+    bool listItems(const Node& head, std::vector<const Node*>& items, std::vector<const void*>& cells) const;
+    bool appendObject(std::string& text, const Node& object, int level);
     bool appendProperties(std::string& text, const Subject& subject, int level);
     bool appendSubject(std::string& text, const Subject& subject);
 
     TextOutput out_;
     TurtlePrefixes prefixes_;
-    std::unordered_set<std::string> pool_;  // nodes: the texts keep their places as the pool grows
-    std::deque<std::string> literals_;
-    Subjects blanks_;                                         // by label
-    Subjects named_;                                          // by IRI
-    Subject* last_ = nullptr;                                 // statements come grouped by subject
-    std::unordered_map<const std::string*, int> references_;  // blank label -> statements with it as object
-    std::unordered_set<const std::string*> written_;          // blank labels already written (or being written)
+    const Node rdfType_{std::string(Vocabulary::RDF_NS) + "type"};
+    const Node rdfFirst_{std::string(Vocabulary::RDF_NS) + "first"};
+    const Node rdfRest_{std::string(Vocabulary::RDF_NS) + "rest"};
+    const Node rdfNil_{std::string(Vocabulary::RDF_NS) + "nil"};
+    Subjects blanks_, named_;
+    Subject* last_ = nullptr;                          // statements mostly come grouped by subject
+    std::unordered_map<const void*, int> references_;  // blank node -> statements with it as object
+    std::unordered_set<const void*> written_;          // blank nodes already written (or being written)
     std::size_t statements_ = 0;
     bool failed_ = false;
 };

@@ -69,7 +69,6 @@ RdfCpp::Term termOf(const Node& node) {
 
 std::unique_ptr<RdfCpp::TripleSink> newWriter(const std::string& format, FILE* file) {
     if (format == "rdfxml") return std::make_unique<RdfCpp::RdfXmlWriter>(file);
-    if (format == "turtle") return std::make_unique<RdfCpp::GraphTurtleWriter>(file);
     if (format == "ntriples") return std::make_unique<RdfCpp::NTriplesWriter>(file);
     return nullptr;
 }
@@ -321,8 +320,18 @@ bool Model::writeOwnFormat(const std::string& fileName, const std::string& forma
                            const std::map<std::string, std::string>& prefixes) {
     FilePtr file(std::fopen(fileName.c_str(), "wb"));
     if (!file) return false;
-    std::unique_ptr<RdfCpp::TripleSink> writer = newWriter(format, file.get());
-    const bool written = writer && writeStatements(*writer, prefixes) && writer->finish();
+    bool written = false;
+    if (format == "turtle") {
+        // The Turtle layout sorts for itself: it takes the store's own terms, in the store's own order.
+        RdfCpp::GraphTurtleWriter writer(file.get());
+        for (const auto& [ns, prefix] : prefixes) writer.prefix(prefix, ns);
+        written = store_.visit([&writer](const Node& s, const Node& p, const Node& o) {
+            return writer.statement(s, p, o);
+        }) && writer.finish();
+    } else {
+        std::unique_ptr<RdfCpp::TripleSink> writer = newWriter(format, file.get());
+        written = writer && writeStatements(*writer, prefixes) && writer->finish();
+    }
     return std::fclose(file.release()) == 0 && written;
 }
 

@@ -216,6 +216,13 @@ bool StatementStore::arcsIn(const Node& object, std::set<Node>& out) const {
     return gather(object, false, nullptr, &Entry::predicate, &Entry::predicate, out);
 }
 
+bool StatementStore::visit(const Visitor& visit) const {
+    for (const Entry& e : entries_) {
+        if (e.subject != NONE && !visit(terms_[e.subject], terms_[e.predicate], terms_[e.object])) return false;
+    }
+    return true;
+}
+
 bool StatementStore::visitInOrder(const Visitor& visit) const {
     // Ranking the terms once leaves the statements to be sorted on numbers.
     std::vector<std::pair<SortKey, uint32_t>> keys;

@@ -36,6 +36,8 @@ public:
     // blank nodes before literals before IRIs), so that files written from here read as they always have.
     // Stops at the first visit that returns false and returns false then.
     bool visitInOrder(const Visitor& visit) const;
+    // The same in no particular order, for writers that lay the statements out themselves.
+    bool visit(const Visitor& visit) const;
 
 private:
     static constexpr uint32_t NONE = UINT32_MAX;

@@ -17,7 +17,7 @@ bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 bool isNameChar(char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '_' || c == '-'; }
 
-bool isPlainBlankLabel(const std::string& label) {
+bool isPlainBlankLabel(std::string_view label) {
     if (label.empty() || label.compare(0, 2, "x_") == 0) return false;
     if (!isAsciiLetter(label[0]) && !isAsciiDigit(label[0]) && label[0] != '_') return false;
     for (char c : label) {
@@ -40,7 +40,7 @@ bool stringNeedsEscape(unsigned char c) { return c < 0x20 || c == 0x7F || c == '
 
 }  // namespace
 
-void appendIriRef(std::string& out, const std::string& iri) {
+void appendIriRef(std::string& out, std::string_view iri) {
     out += '<';
     // Plain runs go in whole: escaping one character at a time dominated writing large graphs.
     const bool* escape = iriEscapes.table;
@@ -58,7 +58,7 @@ void appendIriRef(std::string& out, const std::string& iri) {
     out += '>';
 }
 
-void appendQuotedString(std::string& out, const std::string& text) {
+void appendQuotedString(std::string& out, std::string_view text) {
     out += '"';
     std::size_t run = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -90,7 +90,7 @@ void appendQuotedString(std::string& out, const std::string& text) {
     out += '"';
 }
 
-void appendBlankLabel(std::string& out, const std::string& label) {
+void appendBlankLabel(std::string& out, std::string_view label) {
     out += "_:";
     if (isPlainBlankLabel(label)) {
         out += label;
@@ -108,7 +108,7 @@ bool appendNTriplesTerm(std::string& out, const Term& term) {
     return appendTerm(out, term, [](std::string& text, const std::string& iri) { appendIriRef(text, iri); });
 }
 
-bool isLanguageTag(const std::string& tag) {
+bool isLanguageTag(std::string_view tag) {
     std::size_t i = 0;
     while (i < tag.size() && isAsciiLetter(tag[i])) ++i;
     if (i == 0) return false;

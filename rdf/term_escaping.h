@@ -9,12 +9,12 @@
 namespace RdfCpp {
 
 // <iri> with the characters IRIREF excludes written as \uXXXX.
-void appendIriRef(std::string& out, const std::string& iri);
+void appendIriRef(std::string& out, std::string_view iri);
 // "text" with \" \\ \n \r \t, and \uXXXX for the other control characters.
-void appendQuotedString(std::string& out, const std::string& text);
+void appendQuotedString(std::string& out, std::string_view text);
 // _:label; a label that is not a plain BLANK_NODE_LABEL (or could be mistaken for an encoded one) is
 // written as "x_" and the hex of its bytes, so distinct labels stay distinct.
-void appendBlankLabel(std::string& out, const std::string& label);
+void appendBlankLabel(std::string& out, std::string_view label);
 // Any term, its IRIs (and a literal's datatype) written by appendIri(out, iri). False for a literal whose
 // language tag the grammar cannot hold.
 template <class IriWriter>
@@ -23,7 +23,7 @@ bool appendTerm(std::string& out, const Term& term, IriWriter&& appendIri);
 bool appendNTriplesTerm(std::string& out, const Term& term);
 
 // [a-zA-Z]+ ('-' [a-zA-Z0-9]+)*
-bool isLanguageTag(const std::string& tag);
+bool isLanguageTag(std::string_view tag);
 // A prefix name Turtle accepts (ASCII subset of PN_PREFIX; empty is the default prefix).
 bool isPrefixName(const std::string& name);
 // A local name Turtle accepts unescaped after "prefix:" (ASCII subset of PN_LOCAL; empty allowed).

@@ -13,12 +13,12 @@ bool TurtlePrefixes::add(const std::string& name, const std::string& namespaceIr
     return true;
 }
 
-void TurtlePrefixes::appendIri(std::string& out, const std::string& iri) {
+void TurtlePrefixes::appendIri(std::string& out, std::string_view iri) {
     Binding* best = nullptr;
     for (Binding& binding : bindings_) {
         const std::string& ns = binding.ns;
         if (ns.size() <= iri.size() && (!best || ns.size() > best->ns.size()) && iri.compare(0, ns.size(), ns) == 0 &&
-            isLocalName(std::string_view(iri).substr(ns.size())))
+            isLocalName(iri.substr(ns.size())))
             best = &binding;
     }
     if (!best) {
@@ -28,7 +28,7 @@ void TurtlePrefixes::appendIri(std::string& out, const std::string& iri) {
     best->used = true;
     out += best->name;
     out += ':';
-    out.append(iri, best->ns.size(), std::string::npos);
+    out += iri.substr(best->ns.size());
 }
 
 void TurtlePrefixes::appendDeclarations(std::string& out, bool usedOnly) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The prefixes a Turtle document binds, and IRIs written as prefixed names where one fits.
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,7 +13,7 @@ public:
     bool add(const std::string& name, const std::string& namespaceIri);
     // prefix:local with the longest namespace whose rest is a plain local name, else <iri>; marks the
     // prefix used.
-    void appendIri(std::string& out, const std::string& iri);
+    void appendIri(std::string& out, std::string_view iri);
     // "@prefix" lines for every bound prefix (usedOnly: only those appendIri has used), in binding order.
     void appendDeclarations(std::string& out, bool usedOnly) const;
 
