@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "rdf/ntriples_writer.h"
 #include "rdf/term_escaping.h"
 #include "rdf/vocabulary.h"
 
@@ -38,11 +37,6 @@ void GraphTurtleWriter::prefix(const std::string& name, const std::string& names
 }
 
 bool GraphTurtleWriter::triple(const Term& subject, const Term& predicate, const Term& object) {
-    if (failed_) return false;
-    if (!isWellFormedTriple(subject, predicate)) {
-        failed_ = true;
-        return false;
-    }
     return statement(nodeOf(subject), nodeOf(predicate), nodeOf(object));
 }
 
@@ -72,7 +66,7 @@ int GraphTurtleWriter::references(const Node& blank) const {
 int GraphTurtleWriter::groupOf(const Subject& subject) const {
     int group = 3;
     for (const auto& [predicate, object] : subject.properties) {
-        if (predicate != rdfType_ || !object.isResource()) continue;
+        if (predicate != Vocabulary::rdf_type || !object.isResource()) continue;
         const std::string_view type = object.text();
         if (type == OWL_NS + "Ontology")
             group = std::min(group, 0);
@@ -98,13 +92,13 @@ bool GraphTurtleWriter::listItems(const Node& head, std::vector<const Node*>& it
         const Node* first = nullptr;
         const Node* rest = nullptr;
         for (const auto& [predicate, object] : found->second.properties) {
-            if (predicate == rdfFirst_) first = &object;
-            if (predicate == rdfRest_) rest = &object;
+            if (predicate == Vocabulary::rdf_first) first = &object;
+            if (predicate == Vocabulary::rdf_rest) rest = &object;
         }
         if (!first || !rest) return false;
         items.push_back(first);
         cells.push_back(id);
-        if (*rest == rdfNil_) return true;
+        if (*rest == Vocabulary::rdf_nil) return true;
         if (!rest->isBlank() || references(*rest) != 1) return false;
         cell = rest;
     }
@@ -165,9 +159,9 @@ bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subje
     std::vector<const Property*> order;
     order.reserve(subject.properties.size());
     for (const Property& property : subject.properties) order.push_back(&property);
-    const auto before = [this](const Property* a, const Property* b) {
+    const auto before = [](const Property* a, const Property* b) {
         if (a->first == b->first) return false;
-        const bool typeA = a->first == rdfType_, typeB = b->first == rdfType_;
+        const bool typeA = a->first == Vocabulary::rdf_type, typeB = b->first == Vocabulary::rdf_type;
         if (typeA != typeB) return typeA;
         return a->first.text() < b->first.text();
     };
@@ -181,7 +175,7 @@ bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subje
             text += " ;\n";
             text += indent(level);
         }
-        if (predicate == rdfType_)
+        if (predicate == Vocabulary::rdf_type)
             text += 'a';
         else
             prefixes_.appendIri(text, predicate.text());

@@ -50,10 +50,6 @@ private:
 
     TextOutput out_;
     TurtlePrefixes prefixes_;
-    const Node rdfType_{std::string(Vocabulary::RDF_NS) + "type"};
-    const Node rdfFirst_{std::string(Vocabulary::RDF_NS) + "first"};
-    const Node rdfRest_{std::string(Vocabulary::RDF_NS) + "rest"};
-    const Node rdfNil_{std::string(Vocabulary::RDF_NS) + "nil"};
     Subjects blanks_, named_;
     Subject* last_ = nullptr;                          // statements mostly come grouped by subject
     std::unordered_map<const void*, int> references_;  // blank node -> statements with it as object

@@ -73,6 +73,18 @@ std::unique_ptr<RdfCpp::TripleSink> newWriter(const std::string& format, FILE* f
     return nullptr;
 }
 
+// Null for a name librdf has no serializer for: no system error then, whatever librdf's search for one left
+// in errno.
+SerializerPtr newSerializer(const std::string& name) {
+    SerializerPtr serializer(librdf_new_serializer(getWorld(), name.c_str(), nullptr, nullptr));
+    if (!serializer) errno = 0;
+    return serializer;
+}
+
+void announcePrefixes(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes) {
+    for (const auto& [ns, prefix] : prefixes) sink.prefix(prefix, ns);
+}
+
 bool toVector(const std::set<Node>& found, std::vector<Node>& out) {
     out.assign(found.begin(), found.end());
     return !out.empty();
@@ -168,11 +180,8 @@ bool Model::serializeToString(std::string& out, const std::map<std::string, std:
                               const std::string& serializerName) {
     out.clear();
     if (!open_) return false;
-    SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
-    if (!serializer) {
-        errno = 0;  // no system error, whatever librdf's search for one left behind
-        return false;
-    }
+    SerializerPtr serializer = newSerializer(serializerName);
+    if (!serializer) return false;
     setNamespaces(serializer.get(), prefixes);
     const ScratchModel copy(store_);
     if (!copy.get()) return false;
@@ -257,7 +266,7 @@ bool Model::hasOwnWriter(const std::string& serializerName) {
 
 bool Model::writeStatements(RdfCpp::TripleSink& sink, const std::map<std::string, std::string>& prefixes) {
     if (!open_) return false;
-    for (const auto& [ns, prefix] : prefixes) sink.prefix(prefix, ns);
+    announcePrefixes(sink, prefixes);
     return store_.visitInOrder(
         [&sink](const Node& s, const Node& p, const Node& o) { return sink.triple(termOf(s), termOf(p), termOf(o)); });
 }
@@ -269,11 +278,8 @@ bool Model::serializeToFile(const std::map<std::string, std::string>& prefixes, 
         stampSerializationComment();
         return writeOwnFormat(fileName, serializerName, prefixes);
     }
-    SerializerPtr serializer(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
-    if (!serializer) {
-        errno = 0;  // no system error, whatever librdf's search for one left behind
-        return false;
-    }
+    SerializerPtr serializer = newSerializer(serializerName);
+    if (!serializer) return false;
     setNamespaces(serializer.get(), prefixes);
     return serialize(fileName, serializerName, serializer.get());
 }
@@ -282,7 +288,7 @@ bool Model::serialize(const std::string& fileName, const std::string& serializer
     if (fileName.empty() || !open_) return false;
     SerializerPtr ownSerializer;
     if (!serializer && !hasOwnWriter(serializerName)) {
-        ownSerializer.reset(librdf_new_serializer(getWorld(), serializerName.c_str(), nullptr, nullptr));
+        ownSerializer = newSerializer(serializerName);
         serializer = ownSerializer.get();
         if (!serializer) return false;
     }
@@ -324,7 +330,7 @@ bool Model::writeOwnFormat(const std::string& fileName, const std::string& forma
     if (format == "turtle") {
         // The Turtle layout sorts for itself: it takes the store's own terms, in the store's own order.
         RdfCpp::GraphTurtleWriter writer(file.get());
-        for (const auto& [ns, prefix] : prefixes) writer.prefix(prefix, ns);
+        announcePrefixes(writer, prefixes);
         written = store_.visit([&writer](const Node& s, const Node& p, const Node& o) {
             return writer.statement(s, p, o);
         }) && writer.finish();

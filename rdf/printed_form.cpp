@@ -7,11 +7,6 @@ namespace {
 
 const char* const HEX = "0123456789ABCDEF";
 
-bool plainIriCharacter(unsigned char c) {
-    return c > 0x20 && c < 0x7f && c != '<' && c != '>' && c != '"' && c != '\\' && c != '{' && c != '}' && c != '|' &&
-           c != '^' && c != '`';
-}
-
 void appendHex(std::string& out, uint32_t value, int digits) {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += HEX[(value >> shift) & 15];
 }
@@ -108,24 +103,13 @@ void appendIri(std::string& out, std::string_view iri) {
     out += '>';
 }
 
-// Text the N-Triples writer passes through unescaped is framed directly, the common case by far.
-bool framePlain(std::string& out, std::string_view text, bool (*plain)(unsigned char), std::string_view open) {
-    for (const char c : text) {
-        if (!plain(static_cast<unsigned char>(c))) return false;
-    }
-    out += open;
-    out += text;
-    out += '>';
-    return true;
-}
-
 }  // namespace
 
 void appendPrintedForm(std::string& out, Node::Kind kind, std::string_view text, std::string_view datatype,
                        std::string_view language) {
     switch (kind) {
         case Node::Kind::Iri:
-            if (text.empty() || !framePlain(out, text, plainIriCharacter, "<")) appendIri(out, text);
+            appendIri(out, text);
             return;
         case Node::Kind::Blank:
             // raptor writes a label as it is.
