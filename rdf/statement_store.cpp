@@ -58,18 +58,35 @@ struct SortKey {
 
 }  // namespace
 
+size_t StatementStore::termSlotOf(const void* identity) const {
+    const size_t mask = termSlots_.size() - 1;
+    size_t at = (reinterpret_cast<uintptr_t>(identity) >> 4) * 0x9E3779B97F4A7C15ULL >> 20 & mask;
+    while (termSlots_[at].identity && termSlots_[at].identity != identity) at = (at + 1) & mask;
+    return at;
+}
+
 uint32_t StatementStore::termId(const Node& node) const {
-    auto found = termIds_.find(node.identity());
-    return found == termIds_.end() ? NONE : found->second;
+    if (termSlots_.empty()) return NONE;
+    const TermSlot& slot = termSlots_[termSlotOf(node.identity())];
+    return slot.identity ? slot.id - 1 : NONE;
 }
 
 uint32_t StatementStore::internTerm(const Node& node) {
-    const auto [found, added] = termIds_.emplace(node.identity(), static_cast<uint32_t>(terms_.size()));
-    if (added) {
+    // At most half full, so that every probe ends soon.
+    if ((terms_.size() + 1) * 2 > termSlots_.size()) {
+        std::vector<TermSlot> old(std::max<size_t>(64, termSlots_.size() * 2));
+        old.swap(termSlots_);
+        for (const TermSlot& slot : old) {
+            if (slot.identity) termSlots_[termSlotOf(slot.identity)] = slot;
+        }
+    }
+    TermSlot& slot = termSlots_[termSlotOf(node.identity())];
+    if (!slot.identity) {
         terms_.push_back(node);
         chains_.emplace_back();
+        slot = {node.identity(), static_cast<uint32_t>(terms_.size())};
     }
-    return found->second;
+    return slot.id - 1;
 }
 
 size_t StatementStore::slotOf(uint32_t s, uint32_t p, uint32_t o) const {
@@ -115,9 +132,10 @@ void StatementStore::growSlots() {
 bool StatementStore::add(const Node& subject, const Node& predicate, const Node& object) {
     if (!allowed(subject, predicate, object)) return false;
     const uint32_t s = internTerm(subject), p = internTerm(predicate), o = internTerm(object);
-    if (find(s, p, o) != NONE) return true;
     // Keeps the table at most half full, tombstones counted, so that every probe ends.
     if ((usedSlots_ + 1) * 2 > slots_.size()) growSlots();
+    const size_t at = slotOf(s, p, o);
+    if (slots_[at] != 0 && slots_[at] != TOMBSTONE) return true;  // held already
     uint32_t entry;
     if (!freeEntries_.empty()) {
         entry = freeEntries_.back();
@@ -133,7 +151,6 @@ bool StatementStore::add(const Node& subject, const Node& predicate, const Node&
     if (ofObject.firstAsObject != NONE) entries_[ofObject.firstAsObject].previousOfObject = entry;
     ofSubject.firstAsSubject = entry;
     ofObject.firstAsObject = entry;
-    const size_t at = slotOf(s, p, o);
     if (slots_[at] == 0) ++usedSlots_;
     slots_[at] = entry + 1;
     ++live_;
@@ -172,7 +189,7 @@ bool StatementStore::contains(const Node& subject, const Node& predicate, const 
 }
 
 void StatementStore::clear() {
-    termIds_.clear();
+    termSlots_.clear();
     terms_.clear();
     chains_.clear();
     entries_.clear();
@@ -224,30 +241,37 @@ bool StatementStore::visit(const Visitor& visit) const {
 }
 
 bool StatementStore::visitInOrder(const Visitor& visit) const {
-    // Ranking the terms once leaves the statements to be sorted on numbers.
+    // Ranking the terms once leaves the statements to be sorted on numbers, and sorting the ranks
+    // themselves, not entries that point at them, keeps the sort in one array.
     std::vector<std::pair<SortKey, uint32_t>> keys;
     keys.reserve(terms_.size());
     for (uint32_t i = 0; i < terms_.size(); ++i) keys.emplace_back(SortKey(terms_[i]), i);
     std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<uint32_t> rank(terms_.size());
-    for (uint32_t i = 0; i < keys.size(); ++i) rank[keys[i].second] = i;
+    std::vector<uint32_t> rank(terms_.size()), termOfRank(terms_.size());
+    for (uint32_t i = 0; i < keys.size(); ++i) {
+        rank[keys[i].second] = i;
+        termOfRank[i] = keys[i].second;
+    }
     keys = {};
 
-    std::vector<uint32_t> order;
+    struct Ranked {
+        uint32_t subject, predicate, object;
+        bool operator<(const Ranked& o) const {
+            if (subject != o.subject) return subject < o.subject;
+            if (predicate != o.predicate) return predicate < o.predicate;
+            return object < o.object;
+        }
+    };
+    std::vector<Ranked> order;
     order.reserve(live_);
-    for (uint32_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].subject != NONE) order.push_back(i);
+    for (const Entry& e : entries_) {
+        if (e.subject != NONE) order.push_back({rank[e.subject], rank[e.predicate], rank[e.object]});
     }
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        const Entry& x = entries_[a];
-        const Entry& y = entries_[b];
-        if (x.subject != y.subject) return rank[x.subject] < rank[y.subject];
-        if (x.predicate != y.predicate) return rank[x.predicate] < rank[y.predicate];
-        return rank[x.object] < rank[y.object];
-    });
-    for (uint32_t at : order) {
-        const Entry& e = entries_[at];
-        if (!visit(terms_[e.subject], terms_[e.predicate], terms_[e.object])) return false;
+    rank = {};
+    std::sort(order.begin(), order.end());
+    for (const Ranked& r : order) {
+        if (!visit(terms_[termOfRank[r.subject]], terms_[termOfRank[r.predicate]], terms_[termOfRank[r.object]]))
+            return false;
     }
     return true;
 }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 #include "rdf/node.h"
@@ -51,6 +50,7 @@ private:
 
     uint32_t termId(const Node& node) const;  // NONE when not held
     uint32_t internTerm(const Node& node);
+    size_t termSlotOf(const void* identity) const;
     uint32_t find(uint32_t s, uint32_t p, uint32_t o) const;  // the entry, or NONE
     size_t slotOf(uint32_t s, uint32_t p, uint32_t o) const;
     void growSlots();
@@ -60,9 +60,14 @@ private:
     bool gather(const Node& along, bool bySubject, const Node* matchTerm, uint32_t Entry::*match, uint32_t Entry::*give,
                 std::set<Node>& out) const;
 
-    std::vector<Node> terms_;                            // holding them keeps their identities
-    std::unordered_map<const void*, uint32_t> termIds_;  // by identity
-    std::vector<Chains> chains_;                         // per term
+    std::vector<Node> terms_;  // holding them keeps their identities
+    // Open addressing by identity: the term's number + 1, 0 for empty. Terms leave only all at once.
+    struct TermSlot {
+        const void* identity = nullptr;
+        uint32_t id = 0;
+    };
+    std::vector<TermSlot> termSlots_;
+    std::vector<Chains> chains_;  // per term
     std::vector<Entry> entries_;
     std::vector<uint32_t> freeEntries_;
     // Open addressing over the live entries: entry + 1, 0 for empty, TOMBSTONE for a removed one.

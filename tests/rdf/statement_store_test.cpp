@@ -198,6 +198,10 @@ TEST(StatementStoreTest, LargeFanInAndOutSurviveGrowthAndRemovals) {
     EXPECT_EQ(sources.size(), static_cast<size_t>(n));
     EXPECT_FALSE(store.contains(hub, p, Node(EX + "leaf0")));
     EXPECT_TRUE(store.contains(hub, p, Node(EX + "leaf1")));
+
+    // Statements held past the removed ones' places are found again, not held twice.
+    for (int i = 0; i < n; ++i) ASSERT_TRUE(store.add(Node(EX + "leaf" + std::to_string(i)), q, hub));
+    EXPECT_EQ(store.size(), 2 * n - removed);
 }
 
 }  // namespace
