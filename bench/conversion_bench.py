@@ -69,11 +69,13 @@ def synthetic_schema(source, copies, target):
     end = re.search(r"^END_SCHEMA\s*;", text, re.M).start()
     head, body, tail = text[:start], text[start:end], text[end:]
     names = set(re.findall(r"^\s*(?:TYPE|ENTITY|FUNCTION|RULE)\s+(\w+)", body, re.M))
-    parts = [body]
-    for k in range(1, copies):
-        parts.append(re.sub(r"\b\w+\b", lambda m: m.group(0) + f"_C{k}" if m.group(0) in names else m.group(0), body))
+    # Written copy by copy: a child forked from a large process would count the parent's pages in its peak.
     with open(target, "w", encoding="latin-1", newline="") as out:
-        out.write(head + "".join(parts) + tail)
+        out.write(head + body)
+        for k in range(1, copies):
+            out.write(re.sub(r"\b\w+\b", lambda m: m.group(0) + f"_C{k}" if m.group(0) in names else m.group(0),
+                             body))
+        out.write(tail)
 
 
 def main():
@@ -139,18 +141,30 @@ def main():
 
         if args.scaling:
             factors = [int(f) for f in args.scaling.split(",") if f]
-            base_time = base_size = None
-            print("scaling (sartell, rdfxml, switches 6, 7, 9):")
+            schemas = {}
             for factor in factors:
-                synthetic = os.path.join(work, f"synthetic{factor}x.exp")
-                synthetic_schema(schema, factor, synthetic)
-                t, mb, repo = median_run(sartell_cmd(binary, synthetic, args.uri), max(3, args.runs // 2), work)
-                size = sum(os.path.getsize(f) for f in graph_files(repo, ".owl"))
-                if base_time is None:
-                    base_time, base_size = t, size
-                print(f"  {factor:3}x input: {t[0] * 1000:7.0f} ms wall {t[1] * 1000:7.0f} ms CPU  {mb:6.1f} MB"
-                      f"  output {size / 1e6:6.1f} MB  time {t[0] / base_time[0]:5.2f}x wall"
-                      f" {t[1] / base_time[1]:5.2f}x CPU  output {size / base_size:5.2f}x")
+                schemas[factor] = os.path.join(work, f"synthetic{factor}x.exp")
+                synthetic_schema(schema, factor, schemas[factor])
+            # Runs of every size take turns, so that a change in the host's speed falls on all of them alike.
+            walls, cpus, peaks, sizes = {f: [] for f in factors}, {f: [] for f in factors}, {}, {}
+            for _ in range(max(5, args.runs)):
+                for factor in factors:
+                    repo = tempfile.mkdtemp(dir=work)
+                    seconds, peak, cpu = run_measured(sartell_cmd(binary, schemas[factor], args.uri)(repo))
+                    walls[factor].append(seconds)
+                    cpus[factor].append(cpu)
+                    peaks[factor] = max(peaks.get(factor, 0), peak)
+                    sizes[factor] = sum(os.path.getsize(f) for f in graph_files(repo, ".owl"))
+                    shutil.rmtree(repo)
+            print("scaling (sartell, rdfxml, switches 6, 7, 9):")
+            base = factors[0]
+            for factor in factors:
+                wall, cpu = statistics.median(walls[factor]), statistics.median(cpus[factor])
+                base_wall, base_cpu = statistics.median(walls[base]), statistics.median(cpus[base])
+                print(f"  {factor:3}x input: {wall * 1000:7.0f} ms wall {cpu * 1000:7.0f} ms CPU"
+                      f"  {peaks[factor] / 1024:6.1f} MB  output {sizes[factor] / 1e6:6.1f} MB"
+                      f"  time {wall / base_wall:5.2f}x wall {cpu / base_cpu:5.2f}x CPU"
+                      f"  output {sizes[factor] / sizes[base]:5.2f}x")
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
