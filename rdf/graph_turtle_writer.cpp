@@ -51,7 +51,6 @@ bool GraphTurtleWriter::statement(const Node& subject, const Node& predicate, co
         last_ = &(subject.isBlank() ? blanks_ : named_)[subject.identity()];
         last_->term = subject;
     }
-    ++statements_;
     last_->properties.emplace_back(predicate, object);
     if (object.isBlank()) ++references_[object.identity()];
     return true;
@@ -155,7 +154,7 @@ bool GraphTurtleWriter::appendObject(std::string& text, const Node& object, int 
 // The predicate-object list: the first predicate follows what precedes it, the others on lines of their own
 // at level; rdf:type first, then by predicate; objects sorted as written, each after the first on a line
 // of its own one level deeper.
-bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subject, int level) {
+bool GraphTurtleWriter::appendProperties(std::string& text, Subject& subject, int level) {
     std::vector<const Property*> order;
     order.reserve(subject.properties.size());
     for (const Property& property : subject.properties) order.push_back(&property);
@@ -200,10 +199,11 @@ bool GraphTurtleWriter::appendProperties(std::string& text, const Subject& subje
             text += objects[i];
         }
     }
+    subject.properties = {};
     return true;
 }
 
-bool GraphTurtleWriter::appendSubject(std::string& text, const Subject& subject) {
+bool GraphTurtleWriter::appendSubject(std::string& text, Subject& subject) {
     if (subject.term.isBlank()) {
         if (!written_.insert(subject.term.identity()).second) return true;
         if (references(subject.term) == 0)
@@ -219,10 +219,10 @@ bool GraphTurtleWriter::appendSubject(std::string& text, const Subject& subject)
     return true;
 }
 
-std::vector<const GraphTurtleWriter::Subject*> GraphTurtleWriter::sortedByText(const Subjects& subjects) {
-    std::vector<const Subject*> sorted;
+std::vector<GraphTurtleWriter::Subject*> GraphTurtleWriter::sortedByText(Subjects& subjects) {
+    std::vector<Subject*> sorted;
     sorted.reserve(subjects.size());
-    for (const auto& entry : subjects) sorted.push_back(&entry.second);
+    for (auto& entry : subjects) sorted.push_back(&entry.second);
     std::sort(sorted.begin(), sorted.end(),
               [](const Subject* a, const Subject* b) { return a->term.text() < b->term.text(); });
     return sorted;
@@ -233,42 +233,53 @@ bool GraphTurtleWriter::finish() {
         out_.flush();
         return false;
     }
-    std::vector<std::pair<int, const Subject*>> namedOrder;
-    for (const Subject* subject : sortedByText(named_)) namedOrder.emplace_back(groupOf(*subject), subject);
+    std::vector<std::pair<int, Subject*>> namedOrder;
+    for (Subject* subject : sortedByText(named_)) namedOrder.emplace_back(groupOf(*subject), subject);
     std::stable_sort(namedOrder.begin(), namedOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::string body;
-    body.reserve(statements_ * 40);
+    // The body is held in pieces rather than one growing string, which would hold its old and new copy at
+    // once while it grows. The declarations go before it, known only when it is done.
+    std::vector<std::string> pieces(1);
+    const auto piece = [&pieces]() -> std::string& {
+        if (pieces.back().size() >= PIECE_SIZE) pieces.emplace_back();
+        if (pieces.back().capacity() < PIECE_SIZE) pieces.back().reserve(PIECE_SIZE + PIECE_SIZE / 4);
+        return pieces.back();
+    };
     for (const auto& [group, subject] : namedOrder) {
+        std::string& body = piece();
         body += '\n';
         if (!appendSubject(body, *subject)) return false;
     }
     // Unlabelled subjects ([] ...) sorted as written; then blank nodes used several times, or left over
     // from a cycle of single uses, with their labels.
-    const std::vector<const Subject*> blanks = sortedByText(blanks_);
+    const std::vector<Subject*> blanks = sortedByText(blanks_);
     std::vector<std::string> anonymous;
-    for (const Subject* subject : blanks) {
+    for (Subject* subject : blanks) {
         if (references(subject->term) != 0) continue;
         std::string text;
         if (!appendSubject(text, *subject)) return false;
         anonymous.push_back(std::move(text));
     }
     std::sort(anonymous.begin(), anonymous.end());
-    for (const std::string& text : anonymous) body += "\n" + text;
-    for (const Subject* subject : blanks) {
+    for (std::string& text : anonymous) {
+        std::string& body = piece();
+        body += '\n';
+        body += text;
+        text = {};
+    }
+    for (Subject* subject : blanks) {
         if (written_.count(subject->term.identity())) continue;
+        std::string& body = piece();
         body += '\n';
         if (!appendSubject(body, *subject)) return false;
     }
-    // The declarations go before the body, known only now: the body moves into the output, not copied.
-    std::string declarations;
-    prefixes_.appendDeclarations(declarations, true);
-    body.insert(0, declarations);
     std::string& out = out_.buffer();
-    if (out.empty())
-        out.swap(body);
-    else
-        out += body;
+    prefixes_.appendDeclarations(out, true);
+    for (std::string& text : pieces) {
+        out += text;
+        text = {};
+        out_.flushIfFull();
+    }
     return out_.flush();
 }
 

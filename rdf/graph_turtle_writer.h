@@ -38,15 +38,17 @@ private:
     };
     // A Node's identity stands for its term: the maps below are keyed by it.
     using Subjects = std::unordered_map<const void*, Subject>;
+    static constexpr std::size_t PIECE_SIZE = 1 << 16;
 
     // The subjects held there, sorted by their texts.
-    static std::vector<const Subject*> sortedByText(const Subjects& subjects);
+    static std::vector<Subject*> sortedByText(Subjects& subjects);
     int groupOf(const Subject& subject) const;
     int references(const Node& blank) const;
     bool listItems(const Node& head, std::vector<const Node*>& items, std::vector<const void*>& cells) const;
     bool appendObject(std::string& text, const Node& object, int level);
-    bool appendProperties(std::string& text, const Subject& subject, int level);
-    bool appendSubject(std::string& text, const Subject& subject);
+    // Releases the subject's statements once they are written: nothing reads them again.
+    bool appendProperties(std::string& text, Subject& subject, int level);
+    bool appendSubject(std::string& text, Subject& subject);
 
     TextOutput out_;
     TurtlePrefixes prefixes_;
@@ -54,7 +56,6 @@ private:
     Subject* last_ = nullptr;                          // statements mostly come grouped by subject
     std::unordered_map<const void*, int> references_;  // blank node -> statements with it as object
     std::unordered_set<const void*> written_;          // blank nodes already written (or being written)
-    std::size_t statements_ = 0;
     bool failed_ = false;
 };
 
