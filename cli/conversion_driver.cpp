@@ -116,7 +116,7 @@ ConversionOutcome runConversion(ExpressSchema& schema, ConversionSettings settin
             return outcome;
         const bool listBroken = !listFault.empty();
         // The EXPRESS ontology imports the list vocabulary, which a fresh repository does not hold yet.
-        if (!ensureListVocabulary(connector, listBroken)) {
+        if (!ensureListVocabulary(connector, manager, listBroken)) {
             ++outcome.failedSaves;
             ++outcome.errorCount;
         }

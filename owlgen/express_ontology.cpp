@@ -89,7 +89,7 @@ bool repositoryHolds(RdfCpp::Connector& connector, const std::string& ontologyUr
     return connector.loadGraph(ontologyUri) != nullptr;
 }
 
-bool ensureListVocabulary(RdfCpp::Connector& connector, bool rebuild) {
+bool ensureListVocabulary(RdfCpp::Connector& connector, RdfCpp::GraphManager& manager, bool rebuild) {
     if (!rebuild && repositoryHolds(connector, OntologyIris::listVocabularyIri)) return true;
     std::unique_ptr<RdfCpp::Graph> graph = connector.createGraph(OntologyIris::listVocabularyIri);
     if (!graph || !graph->setOntology(OntologyIris::listVocabularyIri)) return false;
@@ -99,7 +99,9 @@ bool ensureListVocabulary(RdfCpp::Connector& connector, bool rebuild) {
         {Vocabulary::OWL_NS, "owl"}, {Vocabulary::XSD_NS, "xsd"},
         {Vocabulary::DC_NS, "dce"},  {Vocabulary::VANN_NS, "vann"},
         {Vocabulary::CC_NS, "cc"},   {OntologyIris::listVocabularyIri + "#", "list"}};
-    return connector._save(graph.get(), {}, prefixes);
+    if (!connector._save(graph.get(), {}, prefixes)) return false;
+    manager.keepSaved(std::move(graph));
+    return true;
 }
 
 bool writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector) {

@@ -8,8 +8,9 @@
 bool writeExpressOntology(RdfCpp::GraphManager& manager, RdfCpp::Connector& connector);
 
 // Writes the list vocabulary ontology into the repository unless a repository file already holds it (or
-// rebuild is set). False when it was to be written and could not be.
-bool ensureListVocabulary(RdfCpp::Connector& connector, bool rebuild = false);
+// rebuild is set), and leaves the written graph with manager for its imports. False when it was to be
+// written and could not be.
+bool ensureListVocabulary(RdfCpp::Connector& connector, RdfCpp::GraphManager& manager, bool rebuild = false);
 
 // Whether a repository file holds the ontology (found by file stem or by ontology URI).
 bool repositoryHolds(RdfCpp::Connector& connector, const std::string& ontologyUri);

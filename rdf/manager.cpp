@@ -88,6 +88,11 @@ void GraphManager::clear() {
     owned.clear();
 }
 
+void GraphManager::keepSaved(std::unique_ptr<Graph> graph) {
+    // Held like the graphs of the current project, it is offered for reuse from the next clear() on.
+    if (graph && graph->matchesSavedFile()) keep(std::move(graph));
+}
+
 Graph* GraphManager::takeReusable(const std::string& uri, Connector* connector) {
     auto found = reusable.find(uri);
     if (found == reusable.end()) return nullptr;

@@ -42,6 +42,9 @@ public:
 
     bool addConnector(Connector* connector);
     void clear();
+    // Takes a graph saved outside the manager, to stand in for a load of its file (from the next project
+    // on) while that is unchanged.
+    void keepSaved(std::unique_ptr<Graph> graph);
     bool setPrefix(const std::string& namespaceUri, const std::string& prefix);
     bool getImportedGraphs(Graph* graph, std::vector<Graph*>& out);
 

@@ -83,3 +83,31 @@ TEST(GraphReuse, AGraphChangedAfterItsSaveIsNotReused) {
     EXPECT_TRUE(imported->containsStatement(
         Redland::Statement(Node(schemaUri + "#Wall"), Vocabulary::rdf_type, Vocabulary::owl_Class)));
 }
+
+// A graph saved beside the manager, as the list vocabulary is, is handed over and imported in place of its file.
+TEST(GraphReuse, AGraphSavedOutsideTheManagerIsImportedUnlessItsFileChanged) {
+    for (const bool fileChanged : {false, true}) {
+        testsupport::TempDir dir;
+        RdfCpp::ConnectorLocal connector("rdfxml", dir.path(), "Tbox");
+        RdfCpp::GraphManager manager;
+        testsupport::startCapture();
+        std::unique_ptr<RdfCpp::Graph> saved = connector.createGraph(schemaUri);
+        ASSERT_TRUE(saved && saved->setOntology(schemaUri));
+        saved->addTriple(Node(schemaUri + "#Wall"), Vocabulary::rdf_type, Vocabulary::owl_Class);
+        ASSERT_TRUE(connector._save(saved.get(), {}, {{Vocabulary::OWL_NS, "owl"}}));
+        const RdfCpp::Graph* handed = saved.get();
+        manager.keepSaved(std::move(saved));
+        if (fileChanged)
+            repositoryfixture::put(dir.path(), "Schema.owl", repositoryfixture::ontologyXml(schemaUri, {}, true));
+        RdfCpp::Graph* rules = manager.createRootGraph(rulesUri, &connector);
+        RdfCpp::Graph* imported = manager.importGraph(schemaUri, rules, &connector, {});
+        testsupport::capturedOutput();
+        ASSERT_NE(imported, nullptr) << fileChanged;
+        if (!fileChanged) {
+            EXPECT_EQ(imported, handed);
+        }
+        EXPECT_EQ(imported->containsStatement(Redland::Statement(
+                      Node(schemaUri + "#thing"), Node("http://example.org/terms#size"), Node::literal("3"))),
+                  fileChanged);
+    }
+}
