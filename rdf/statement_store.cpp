@@ -68,7 +68,7 @@ size_t StatementStore::termSlotOf(const void* identity) const {
 uint32_t StatementStore::termId(const Node& node) const {
     if (termSlots_.empty()) return NONE;
     const TermSlot& slot = termSlots_[termSlotOf(node.identity())];
-    return slot.identity ? slot.id - 1 : NONE;
+    return slot.identity ? slot.id : NONE;
 }
 
 uint32_t StatementStore::internTerm(const Node& node) {
@@ -84,9 +84,9 @@ uint32_t StatementStore::internTerm(const Node& node) {
     if (!slot.identity) {
         terms_.push_back(node);
         chains_.emplace_back();
-        slot = {node.identity(), static_cast<uint32_t>(terms_.size())};
+        slot = {node.identity(), static_cast<uint32_t>(terms_.size() - 1)};
     }
-    return slot.id - 1;
+    return slot.id;
 }
 
 size_t StatementStore::slotOf(uint32_t s, uint32_t p, uint32_t o) const {

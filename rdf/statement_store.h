@@ -61,7 +61,7 @@ private:
                 std::set<Node>& out) const;
 
     std::vector<Node> terms_;  // holding them keeps their identities
-    // Open addressing by identity: the term's number + 1, 0 for empty. Terms leave only all at once.
+    // Open addressing by identity, a null identity for an empty slot. Terms leave only all at once.
     struct TermSlot {
         const void* identity = nullptr;
         uint32_t id = 0;
