@@ -107,14 +107,8 @@ size_t StatementStore::slotOf(uint32_t s, uint32_t p, uint32_t o) const {
 
 uint32_t StatementStore::find(uint32_t s, uint32_t p, uint32_t o) const {
     if (slots_.empty() || s == NONE || p == NONE || o == NONE) return NONE;
-    const size_t mask = slots_.size() - 1;
-    for (size_t at = mix(s, p, o) & mask;; at = (at + 1) & mask) {
-        const uint32_t slot = slots_[at];
-        if (slot == 0) return NONE;
-        if (slot == TOMBSTONE) continue;
-        const Entry& e = entries_[slot - 1];
-        if (e.subject == s && e.predicate == p && e.object == o) return slot - 1;
-    }
+    const uint32_t slot = slots_[slotOf(s, p, o)];
+    return slot == 0 || slot == TOMBSTONE ? NONE : slot - 1;
 }
 
 void StatementStore::growSlots() {

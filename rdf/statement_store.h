@@ -52,7 +52,7 @@ private:
     uint32_t internTerm(const Node& node);
     size_t termSlotOf(const void* identity) const;
     uint32_t find(uint32_t s, uint32_t p, uint32_t o) const;  // the entry, or NONE
-    size_t slotOf(uint32_t s, uint32_t p, uint32_t o) const;
+    size_t slotOf(uint32_t s, uint32_t p, uint32_t o) const;  // its slot, or the one it would take
     void growSlots();
     void unlink(uint32_t entry);
     // Adds the give term of every statement on along's subject (or object) chain whose match term is
